@@ -1,0 +1,44 @@
+// The window's computation state: it carries the user's position from the moment the user's
+// locator is accepted to the distance computation, and keeps every intermediate result.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vantrel {
+
+struct EtatCalcul {
+    // The user's square: whole degrees of its southern / western edge, minutes added
+    // northward / eastward to them.
+    std::int16_t MaLatDeg = 0;
+    double MaLatMin = 0;
+    std::int16_t MaLonDeg = 0;
+    double MaLonMin = 0;
+
+    // The same for the correspondent.
+    std::int16_t SaLatDeg = 0;
+    double SaLatMin = 0;
+    std::int16_t SaLonDeg = 0;
+    double SaLonMin = 0;
+
+    // Both positions in radians.
+    double MaLatRad = 0;
+    double MaLonRad = 0;
+    double SaLatRad = 0;
+    double SaLonRad = 0;
+
+    // Intermediate results of the distance and azimuth.
+    double CosDist = 0;
+    double AngleDist = 0;
+    double CosAzimut = 0;
+    double AngleAzimut = 0;
+    double Pi = 0;
+
+    /// The last hemisphere word built ("Nord", "Sud", "Est" or "Ouest").
+    std::string Hemisphere;
+
+    /// The user's locator last accepted (upper-case, six characters); empty before the first.
+    std::string MonLocatorAccepte;
+};
+
+} // namespace vantrel

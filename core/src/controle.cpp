@@ -1,0 +1,73 @@
+#include "vantrel/controle.h"
+
+#include "vantrel/constantes.h"
+#include "vantrel/messages.h"
+#include "vantrel/position.h"
+#include "vantrel/texte.h"
+
+#include <string>
+
+namespace vantrel {
+
+namespace {
+
+// What each of the six positions accepts, and the text that follows the code of a character
+// it refuses. Field letters run from A to R (18 fields), subsquare letters from A to X.
+struct RegleCaractere {
+    unsigned char minimum;
+    unsigned char maximum;
+    std::string_view refus;
+};
+
+constexpr std::array<RegleCaractere, 6> ReglesLocator = {{
+    {'A', 'R', " : Le premier caractère n'est pas une lettre valide."},
+    {'A', 'R', " : Le second caractère n'est pas une lettre valide."},
+    {'0', '9', " : Le troisième caractère n'est pas un chiffre."},
+    {'0', '9', " : Le quatrième caractère n'est pas un chiffre."},
+    {'A', 'X', " : Le cinquième caractère n'est pas une lettre valide."},
+    {'A', 'X', " : Le sixième caractère n'est pas une lettre valide."},
+}};
+
+} // namespace
+
+std::int16_t MetMajuscule(std::int16_t KeyAscii) {
+    if (KeyAscii > 'z' || KeyAscii < 'a') {
+        return KeyAscii;
+    }
+    return static_cast<std::int16_t>(KeyAscii + ('A' - 'a'));
+}
+
+std::string NormaliseLocator(std::string_view texte) {
+    return std::string(EnleveEspaces(Majuscule(texte)));
+}
+
+Controle VerifieLocator(std::string_view texte) {
+    std::string locator = NormaliseLocator(texte);
+    if (locator.empty()) {
+        return Controle::refuse(std::string(messages::LocatorVide));
+    }
+    const std::vector<unsigned char> codes = CodesAnsi(locator);
+    if (codes.size() != ReglesLocator.size()) {
+        return Controle::refuse(locator + std::string(messages::LongueurLocator));
+    }
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        const RegleCaractere& regle = ReglesLocator[i];
+        if (codes[i] < regle.minimum || codes[i] > regle.maximum) {
+            return Controle::refuse(std::to_string(codes[i]) + std::string(regle.refus));
+        }
+    }
+    // Every accepted character is ASCII, so the text holds exactly six bytes.
+    return Controle::accepte(std::move(locator));
+}
+
+bool ControleLocator(std::string_view texte, EtatCalcul& etat, InterfaceChamps& champs) {
+    const Controle controle = VerifieLocator(texte);
+    if (!controle) {
+        champs.AfficheMessage(controle.message);
+        return false;
+    }
+    PositionMonLocator(*controle.locator, etat, champs);
+    return true;
+}
+
+} // namespace vantrel

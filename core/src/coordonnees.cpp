@@ -1,0 +1,82 @@
+#include "vantrel/coordonnees.h"
+
+#include "vantrel/constantes.h"
+
+#include <cmath>
+#include <sstream>
+
+namespace vantrel {
+
+std::optional<double> LitNombre(const std::string& texte, const std::locale& langue) {
+    // Blanks around the number are dropped here: a locale whose group separator is a space
+    // would otherwise take a trailing one for a malformed group.
+    const auto debut = texte.find_first_not_of(" \t");
+    if (debut == std::string::npos) {
+        return std::nullopt;
+    }
+    std::istringstream flux(texte.substr(debut, texte.find_last_not_of(" \t") - debut + 1));
+    flux.imbue(langue);
+    double valeur = 0;
+    flux >> valeur;
+    if (flux.fail()) {
+        return std::nullopt;
+    }
+    if (flux.peek() != std::char_traits<char>::eof()) {
+        return std::nullopt;
+    }
+    return valeur;
+}
+
+std::locale LocaleUtilisateur() {
+    try {
+        return std::locale("");
+    } catch (const std::runtime_error&) {
+        return std::locale::classic();
+    }
+}
+
+std::optional<std::string> locator(const PositionDMS& position, const std::locale& langue) {
+    const auto Dlo = LitNombre(position.Dlo, langue);
+    const auto Mlo = LitNombre(position.Mlo, langue);
+    const auto Slo = LitNombre(position.Slo, langue);
+    const auto Dla = LitNombre(position.Dla, langue);
+    const auto Mla = LitNombre(position.Mla, langue);
+    const auto Sla = LitNombre(position.Sla, langue);
+    if (!Dlo || !Mlo || !Slo || !Dla || !Mla || !Sla) {
+        return std::nullopt;
+    }
+
+    // Degrees, then minutes and seconds added as typed, whatever the sign of the degrees.
+    const double L = (*Dlo + *Mlo / 60) + *Slo / 3600;
+    double X = position.Elo == "Ouest" ? (LongitudeOrigine - L) / LongitudeChamp
+                                       : (LongitudeOrigine + L) / LongitudeChamp;
+    const double P = (*Dla + *Mla / 60) + *Sla / 3600;
+    double Y = position.Ela == "Sud" ? (LatitudeOrigine - P) / LatitudeChamp
+                                     : (LatitudeOrigine + P) / LatitudeChamp;
+
+    // X and Y count fields from 180° W and 90° S; beyond 0 to 18 there is no locator (NaN
+    // fails this test too). The closed edge at 18 belongs to the last field, square and
+    // subsquare.
+    if (!(X >= 0 && X <= NombreChamps && Y >= 0 && Y <= NombreChamps)) {
+        return std::nullopt;
+    }
+    X = std::min(X, std::nextafter(double(NombreChamps), 0.0));
+    Y = std::min(Y, std::nextafter(double(NombreChamps), 0.0));
+
+    const double FX = std::floor(X);
+    const double X1 = (X - FX) * NombreCarres;
+    const double QX = std::floor(X1);
+    const double FY = std::floor(Y);
+    const double Y1 = (Y - FY) * NombreCarres;
+    const double QY = std::floor(Y1);
+    const double SX = std::floor((X1 - QX) * NombreSousCarres);
+    const double SY = std::floor((Y1 - QY) * NombreSousCarres);
+
+    return std::string{
+        static_cast<char>(CodeA + FX),    static_cast<char>(CodeA + FY),
+        static_cast<char>(CodeZero + QX), static_cast<char>(CodeZero + QY),
+        static_cast<char>(CodeA + SX),    static_cast<char>(CodeA + SY),
+    };
+}
+
+} // namespace vantrel

@@ -1,0 +1,55 @@
+#include "vantrel/position.h"
+
+#include "vantrel/constantes.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace vantrel {
+
+double math_floor(double Valeur) {
+    return std::floor(Valeur);
+}
+
+CoordonneeLocator LatitudeLocator(const Locator& locator) {
+    const int c2 = locator.code(2), c4 = locator.code(4), c6 = locator.code(6);
+    return {
+        static_cast<std::int16_t>((c2 - CodeA) * LatitudeChamp - LatitudeOrigine +
+                                  (c4 - CodeZero) * LatitudeCarre),
+        (c6 - CodeA) * MinutesLatitudeSousCarre + MinutesLatitudeSousCarre / 2,
+        c2 < CodePremierChampNordEst ? "Sud" : "Nord",
+    };
+}
+
+CoordonneeLocator LongitudeLocator(const Locator& locator) {
+    const int c1 = locator.code(1), c3 = locator.code(3), c5 = locator.code(5);
+    return {
+        static_cast<std::int16_t>((c1 - CodeA) * LongitudeChamp - LongitudeOrigine +
+                                  (c3 - CodeZero) * LongitudeCarre),
+        (c5 - CodeA) * MinutesLongitudeSousCarre + MinutesLongitudeSousCarre / 2,
+        c1 < CodePremierChampNordEst ? "Ouest" : "Est",
+    };
+}
+
+std::string TexteCoordonnee(const CoordonneeLocator& coordonnee) {
+    return std::to_string(std::abs(coordonnee.degres)) + "° " +
+           std::to_string(static_cast<long long>(math_floor(coordonnee.minutes))) + "' " +
+           std::string(coordonnee.hemisphere);
+}
+
+void PositionMonLocator(const Locator& locator, EtatCalcul& etat, InterfaceChamps& champs) {
+    const CoordonneeLocator latitude = LatitudeLocator(locator);
+    etat.MaLatDeg = latitude.degres;
+    etat.MaLatMin = latitude.minutes;
+    etat.Hemisphere = latitude.hemisphere;
+    champs.EcritChamp(Champ::MaLati, TexteCoordonnee(latitude));
+
+    const CoordonneeLocator longitude = LongitudeLocator(locator);
+    etat.MaLonDeg = longitude.degres;
+    etat.MaLonMin = longitude.minutes;
+    etat.Hemisphere = longitude.hemisphere;
+    champs.EcritChamp(Champ::MaLongi, TexteCoordonnee(longitude));
+    etat.MonLocatorAccepte = locator.texte();
+}
+
+} // namespace vantrel
