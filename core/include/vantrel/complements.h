@@ -1,0 +1,46 @@
+// What a computed distance and azimuth also tell: the long path round the other side of the
+// earth, the distance in statute miles, and the compass point of the azimuth.
+#pragma once
+
+#include "vantrel/etat_calcul.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vantrel {
+
+/// Statute miles in a kilometre.
+inline constexpr double MillesParKilometre = 0.621371;
+
+/// Unrounded short-path distance in kilometres for a distance angle in radians.
+double DistanceCheminCourt(double AngleDist);
+
+/// A distance in kilometres rounded half up, as the window shows it.
+long long ArrondiDistance(double kilometres);
+
+/// Long-path distance: the circumference less the unrounded short path, rounded half up.
+long long DistanceCheminLong(double cheminCourt);
+
+/// Long-path azimuth: the shown azimuth turned by 180°, folded into 0 to 359.
+int AzimutCheminLong(int azimut);
+
+/// Statute miles of the unrounded short path, rounded half up.
+long long Milles(double cheminCourt);
+
+/// The 16-point French compass point (N, NNE, ... NNO) of an azimuth in degrees: sectors of
+/// 22.5° centred on each point.
+std::string_view PointCardinal(double azimut);
+
+/// Texts that say more about a computation, for tooltips and screen readers.
+struct TextesComplements {
+    std::string distance;    // "6126 km (3807 milles) — chemin long : 33950 km"
+    std::string azimut;      // "295° ONO — chemin long : 115° ESE"
+    std::string description; // the same in words, for the dial
+};
+
+/// The texts for the last computation kept in the state and the azimuth it showed; none for
+/// a text that is not a whole azimuth (after a clear).
+std::optional<TextesComplements> DecritCalcul(const EtatCalcul& etat, std::string_view azimut);
+
+} // namespace vantrel

@@ -1,0 +1,83 @@
+#include "vantrel/complements.h"
+
+#include "vantrel/constantes.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace vantrel {
+
+namespace {
+
+constexpr std::array<std::string_view, 16> PointsCardinaux = {
+    "N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
+    "S", "SSO", "SO", "OSO", "O", "ONO", "NO", "NNO",
+};
+
+constexpr double SecteurCardinal = TourComplet / PointsCardinaux.size();
+
+constexpr std::string_view Aucun = "—";
+
+} // namespace
+
+double DistanceCheminCourt(double AngleDist) {
+    return AngleDist * CirconferenceTerre / 2 / Pi;
+}
+
+long long ArrondiDistance(double kilometres) {
+    return static_cast<long long>(std::floor(kilometres + 0.5));
+}
+
+long long DistanceCheminLong(double cheminCourt) {
+    return ArrondiDistance(CirconferenceTerre - cheminCourt);
+}
+
+int AzimutCheminLong(int azimut) {
+    const int tour = static_cast<int>(TourComplet);
+    return ((azimut + tour / 2) % tour + tour) % tour;
+}
+
+long long Milles(double cheminCourt) {
+    return ArrondiDistance(cheminCourt * MillesParKilometre);
+}
+
+std::string_view PointCardinal(double azimut) {
+    const double secteur = std::floor(azimut / SecteurCardinal + 0.5);
+    const auto n = static_cast<long long>(PointsCardinaux.size());
+    return PointsCardinaux[static_cast<std::size_t>(((static_cast<long long>(secteur) % n) + n) %
+                                                    n)];
+}
+
+std::optional<TextesComplements> DecritCalcul(const EtatCalcul& etat, std::string_view azimut) {
+    int degres = 0;
+    const auto [fin, erreur] =
+        std::from_chars(azimut.data(), azimut.data() + azimut.size(), degres);
+    if (azimut.empty() || erreur != std::errc() || fin != azimut.data() + azimut.size()) {
+        return std::nullopt;
+    }
+    const double court = DistanceCheminCourt(etat.AngleDist);
+    const std::string kilometres = std::to_string(ArrondiDistance(court));
+    const std::string milles = std::to_string(Milles(court));
+    const std::string point(PointCardinal(degres));
+    const bool confondus = etat.AngleDist == 0;
+
+    TextesComplements textes;
+    textes.distance =
+        kilometres + " km (" + milles + " milles) — chemin long : " +
+        (confondus ? std::string(Aucun) : std::to_string(DistanceCheminLong(court)) + " km");
+    const int inverse = AzimutCheminLong(degres);
+    const std::string pointInverse(PointCardinal(inverse));
+    textes.azimut =
+        std::to_string(degres) + "° " + point + " — chemin long : " +
+        (confondus ? std::string(Aucun) : std::to_string(inverse) + "° " + pointInverse);
+    textes.description =
+        "Aiguille à " + std::to_string(degres) + " degrés, " + point + ", pour " + kilometres +
+        " kilomètres" +
+        (confondus ? std::string(" ; pas de chemin long")
+                   : " ; chemin long à " + std::to_string(inverse) + " degrés, " + pointInverse +
+                         ", pour " + std::to_string(DistanceCheminLong(court)) + " kilomètres");
+    return textes;
+}
+
+} // namespace vantrel
