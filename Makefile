@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test clean
+.PHONY: run test bench clean
 
 run:
 	scripts/install-deps run
@@ -17,5 +17,14 @@ test:
 	cmake --build $(BUILD)-test -j $(JOBS)
 	ctest --test-dir $(BUILD)-test --output-on-failure -j $(JOBS)
 
+# Speed and memory, in a Release tree: the arithmetic per call, then start-up against a bare
+# Qt window under Xvfb. Not part of the test run.
+bench:
+	scripts/install-deps bench
+	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DVANTREL_BENCH=ON -DVANTREL_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD)-bench -j $(JOBS)
+	$(BUILD)-bench/bench/bench_calculs
+	bench/mesure-demarrage.sh $(BUILD)-bench
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-test
+	rm -rf $(BUILD) $(BUILD)-test $(BUILD)-bench
