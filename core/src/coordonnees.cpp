@@ -3,9 +3,24 @@
 #include "vantrel/constantes.h"
 
 #include <cmath>
-#include <sstream>
+#include <ios>
 
 namespace vantrel {
+
+namespace {
+
+// The number reader of the locale, on a plain character range: what `>>` on a stream does,
+// without building a stream (and copying the text into it) for every number.
+struct LecteurNombre : std::num_get<char, const char*> {
+    LecteurNombre() : std::num_get<char, const char*>(1) {}
+};
+
+// The only state the reader takes from a stream: its locale.
+struct FormatLecture : std::ios_base {
+    explicit FormatLecture(const std::locale& langue) { imbue(langue); }
+};
+
+} // namespace
 
 std::optional<double> LitNombre(const std::string& texte, const std::locale& langue) {
     // Blanks around the number are dropped here: a locale whose group separator is a space
@@ -14,14 +29,19 @@ std::optional<double> LitNombre(const std::string& texte, const std::locale& lan
     if (debut == std::string::npos) {
         return std::nullopt;
     }
-    std::istringstream flux(texte.substr(debut, texte.find_last_not_of(" \t") - debut + 1));
-    flux.imbue(langue);
-    double valeur = 0;
-    flux >> valeur;
-    if (flux.fail()) {
-        return std::nullopt;
+    const char* premier = texte.data() + debut;
+    const char* const fin = texte.data() + texte.find_last_not_of(" \t") + 1;
+    // Any other leading white space of the locale is skipped, as `>>` skips it.
+    const auto& classes = std::use_facet<std::ctype<char>>(langue);
+    while (premier != fin && classes.is(std::ctype_base::space, *premier)) {
+        ++premier;
     }
-    if (flux.peek() != std::char_traits<char>::eof()) {
+
+    static const LecteurNombre lecteur;
+    FormatLecture format(langue);
+    std::ios_base::iostate etat = std::ios_base::goodbit;
+    double valeur = 0;
+    if (lecteur.get(premier, fin, format, etat, valeur) != fin || (etat & std::ios_base::failbit)) {
         return std::nullopt;
     }
     return valeur;
