@@ -1,0 +1,373 @@
+#include "disposition.h"
+
+#include "rose.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPixmap>
+#include <QPushButton>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace vantrel::ui {
+
+namespace {
+
+using enum Genre;
+
+// The about box's values. The spaces inside each line are part of its text.
+#define VANTREL_ESPACES_12 "            "
+#define VANTREL_ESPACES_13 "             "
+#define VANTREL_ESPACES_18 "                  "
+
+// clang-format off
+const Controle Controles[] = {
+    // Frames, on the client area.
+    {.nom = "Frame1", .genre = Cadre, .cadre = nullptr, .texte = "Azimut",
+     .gauche = 0, .haut = -30, .largeur = 2355, .hauteur = 2235, .tabIndex = 41,
+     .couleur = Bleu},
+    {.nom = "Frame4", .genre = Cadre, .cadre = nullptr, .texte = "",
+     .gauche = 2415, .haut = -15, .largeur = 2880, .hauteur = 2220, .tabIndex = 42},
+    {.nom = "Frame5", .genre = Cadre, .cadre = nullptr, .texte = "A propos de Vantrel",
+     .gauche = 5325, .haut = -15, .largeur = 3465, .hauteur = 2220, .tabIndex = 43,
+     .couleur = Bleu},
+    {.nom = "Frame2", .genre = Cadre, .cadre = nullptr, .texte = "Calcul locator",
+     .gauche = 15, .haut = 2265, .largeur = 4332, .hauteur = 2145, .tabIndex = 19,
+     .points = 9.75, .couleur = Noir},
+    {.nom = "Frame3", .genre = Cadre, .cadre = nullptr, .texte = "Calcul des distances ",
+     .gauche = 4365, .haut = 2265, .largeur = 4452, .hauteur = 2145, .tabIndex = 0,
+     .points = 9.75, .couleur = Noir},
+    // The compass; the needle lies above the dial.
+    {.nom = "Image1", .genre = Image, .cadre = "Frame1", .texte = "",
+     .gauche = 120, .haut = 330, .largeur = 2130, .hauteur = 1740, .tabIndex = -1,
+     .accessible = "Cadran de l'azimut", .image = ":/cadran.jpg"},
+    {.nom = "Rose", .genre = Ligne, .cadre = "Frame1", .texte = "",
+     .gauche = 1155, .haut = 465, .largeur = 1155, .hauteur = 1101, .tabIndex = -1},
+    // The map.
+    {.nom = "Image2", .genre = Image, .cadre = "Frame4", .texte = "",
+     .gauche = 120, .haut = 180, .largeur = 2610, .hauteur = 1980, .tabIndex = -1,
+     .accessible = "Carte des carrés locators de France", .image = ":/carte.jpg"},
+    // The about box.
+    {.nom = "Label3(0)", .genre = Etiquette, .cadre = "Frame5",
+     .texte = " Créé par :" VANTREL_ESPACES_12 "l'équipe Vantrel",
+     .gauche = 315, .haut = 450, .largeur = 2700, .hauteur = 255, .tabIndex = 44},
+    {.nom = "Label3(4)", .genre = Etiquette, .cadre = "Frame5",
+     .texte = "Date :" VANTREL_ESPACES_18 VANTREL_DATE,
+     .gauche = 375, .haut = 780, .largeur = 2700, .hauteur = 255, .tabIndex = 48},
+    {.nom = "Label3(1)", .genre = Etiquette, .cadre = "Frame5",
+     .texte = "Locator :" VANTREL_ESPACES_13 "JN38DM",
+     .gauche = 390, .haut = 1095, .largeur = 2580, .hauteur = 255, .tabIndex = 45},
+    {.nom = "Label3(2)", .genre = Etiquette, .cadre = "Frame5",
+     .texte = "Contact :" VANTREL_ESPACES_13 "vt@example.org",
+     .gauche = 390, .haut = 1440, .largeur = 2580, .hauteur = 255, .tabIndex = 46},
+    {.nom = "Label3(3)", .genre = Etiquette, .cadre = "Frame5",
+     .texte = "Version :" VANTREL_ESPACES_13 VANTREL_VERSION,
+     .gauche = 390, .haut = 1770, .largeur = 2700, .hauteur = 255, .tabIndex = 47},
+    // Coordinates to locator: the longitude row.
+    {.nom = "Label1(2)", .genre = Etiquette, .cadre = "Frame2", .texte = "Degrés",
+     .gauche = 1095, .haut = 225, .largeur = 675, .hauteur = 255, .tabIndex = 32,
+     .souligne = true, .couleur = Bleu},
+    {.nom = "Label1(3)", .genre = Etiquette, .cadre = "Frame2", .texte = "Minutes",
+     .gauche = 1815, .haut = 225, .largeur = 675, .hauteur = 255, .tabIndex = 33,
+     .souligne = true, .couleur = Bleu},
+    {.nom = "Label1(5)", .genre = Etiquette, .cadre = "Frame2", .texte = "Seconde",
+     .gauche = 2535, .haut = 225, .largeur = 795, .hauteur = 255, .tabIndex = 35,
+     .souligne = true, .couleur = Bleu},
+    {.nom = "Label1(4)", .genre = Etiquette, .cadre = "Frame2", .texte = "Est-Ouest",
+     .gauche = 3345, .haut = 225, .largeur = 870, .hauteur = 255, .tabIndex = 34,
+     .souligne = true, .couleur = Bleu},
+    {.nom = "Label1(1)", .genre = Etiquette, .cadre = "Frame2", .texte = "Longitude:",
+     .gauche = 165, .haut = 555, .largeur = 780, .hauteur = 255, .tabIndex = 31,
+     .couleur = Bleu},
+    {.nom = "Dlo", .genre = Texte, .cadre = "Frame2", .texte = "",
+     .gauche = 1140, .haut = 525, .largeur = 540, .hauteur = 288, .tabIndex = 20,
+     .longueurMax = 3, .bulle = "Exemple 006 7 Est", .accessible = "Degrés de longitude"},
+    {.nom = "Mlo", .genre = Texte, .cadre = "Frame2", .texte = "",
+     .gauche = 1845, .haut = 525, .largeur = 570, .hauteur = 288, .tabIndex = 21,
+     .longueurMax = 3, .accessible = "Minutes de longitude"},
+    {.nom = "Slo", .genre = Texte, .cadre = "Frame2", .texte = "0",
+     .gauche = 2625, .haut = 525, .largeur = 525, .hauteur = 288, .tabIndex = 22,
+     .longueurMax = 3, .accessible = "Secondes de longitude"},
+    {.nom = "Elo", .genre = Liste, .cadre = "Frame2", .texte = "",
+     .gauche = 3285, .haut = 525, .largeur = 795, .hauteur = 315, .tabIndex = 25,
+     .accessible = "Longitude Est ou Ouest"},
+    // The latitude row.
+    {.nom = "Label1(8)", .genre = Etiquette, .cadre = "Frame2", .texte = "Degrés",
+     .gauche = 1065, .haut = 945, .largeur = 675, .hauteur = 255, .tabIndex = 39,
+     .souligne = true, .couleur = Bleu},
+    {.nom = "Label1(7)", .genre = Etiquette, .cadre = "Frame2", .texte = "Minutes",
+     .gauche = 1800, .haut = 945, .largeur = 675, .hauteur = 255, .tabIndex = 38,
+     .souligne = true, .couleur = Bleu},
+    {.nom = "Label1(9)", .genre = Etiquette, .cadre = "Frame2", .texte = "Seconde",
+     .gauche = 2520, .haut = 945, .largeur = 795, .hauteur = 255, .tabIndex = 40,
+     .souligne = true, .couleur = Bleu},
+    {.nom = "Label1(6)", .genre = Etiquette, .cadre = "Frame2", .texte = "Nord-Sud",
+     .gauche = 3405, .haut = 945, .largeur = 870, .hauteur = 255, .tabIndex = 37,
+     .souligne = true, .couleur = Bleu},
+    {.nom = "Label1(0)", .genre = Etiquette, .cadre = "Frame2", .texte = "Latitude:",
+     .gauche = 150, .haut = 1185, .largeur = 705, .hauteur = 255, .tabIndex = 36,
+     .couleur = Bleu},
+    {.nom = "Dla", .genre = Texte, .cadre = "Frame2", .texte = "",
+     .gauche = 1125, .haut = 1200, .largeur = 570, .hauteur = 288, .tabIndex = 26,
+     .longueurMax = 3, .bulle = "Exemple 48 35 Nord", .accessible = "Degrés de latitude"},
+    {.nom = "Mla", .genre = Texte, .cadre = "Frame2", .texte = "",
+     .gauche = 1845, .haut = 1200, .largeur = 570, .hauteur = 288, .tabIndex = 27,
+     .longueurMax = 3, .accessible = "Minutes de latitude"},
+    {.nom = "Sla", .genre = Texte, .cadre = "Frame2", .texte = "0",
+     .gauche = 2625, .haut = 1200, .largeur = 570, .hauteur = 288, .tabIndex = 28,
+     .longueurMax = 3, .accessible = "Secondes de latitude"},
+    {.nom = "Ela", .genre = Liste, .cadre = "Frame2", .texte = "",
+     .gauche = 3285, .haut = 1200, .largeur = 780, .hauteur = 315, .tabIndex = 29,
+     .accessible = "Latitude Nord ou Sud"},
+    // The result row.
+    {.nom = "Cmd", .genre = Bouton, .cadre = "Frame2", .texte = "&Calcul locator",
+     .gauche = 120, .haut = 1635, .largeur = 1416, .hauteur = 336, .tabIndex = 23},
+    {.nom = "Label2(2)", .genre = Etiquette, .cadre = "Frame2", .texte = "Locator :",
+     .gauche = 2040, .haut = 1668, .largeur = 900, .hauteur = 324, .tabIndex = 30,
+     .points = 9.75, .souligne = true, .couleur = Bleu},
+    {.nom = "TxtLocator", .genre = Texte, .cadre = "Frame2", .texte = "",
+     .gauche = 3024, .haut = 1650, .largeur = 1212, .hauteur = 372, .tabIndex = 24,
+     .points = 12, .couleur = Rvb{0, 0, 192}, .fond = Rvb{255, 255, 0}, .actif = false,
+     .accessible = "Locator calculé"},
+    // Distance and azimuth: the user's row.
+    {.nom = "Label1(18)", .genre = Etiquette, .cadre = "Frame3", .texte = "Longitude",
+     .gauche = 2370, .haut = 180, .largeur = 855, .hauteur = 255, .tabIndex = 16,
+     .couleur = Noir},
+    {.nom = "Label1(19)", .genre = Etiquette, .cadre = "Frame3", .texte = "Latitude",
+     .gauche = 3495, .haut = 165, .largeur = 735, .hauteur = 255, .tabIndex = 17,
+     .couleur = Noir},
+    {.nom = "Label1(13)", .genre = Etiquette, .cadre = "Frame3", .texte = "Locator de départ",
+     .gauche = 30, .haut = 465, .largeur = 1575, .hauteur = 255, .tabIndex = 11,
+     .couleur = Bleu},
+    {.nom = "MonLocator", .genre = Texte, .cadre = "Frame3", .texte = " ",
+     .gauche = 1560, .haut = 405, .largeur = 804, .hauteur = 300, .tabIndex = 2,
+     .longueurMax = 7, .accessible = "Locator de départ"},
+    {.nom = "MaLongi", .genre = Texte, .cadre = "Frame3", .texte = "",
+     .gauche = 2400, .haut = 405, .largeur = 972, .hauteur = 300, .tabIndex = 4,
+     .actif = false, .accessible = "Ma longitude"},
+    {.nom = "MaLati", .genre = Texte, .cadre = "Frame3", .texte = "",
+     .gauche = 3408, .haut = 405, .largeur = 972, .hauteur = 300, .tabIndex = 6,
+     .actif = false, .accessible = "Ma latitude"},
+    // The correspondent's row.
+    {.nom = "Label1(17)", .genre = Etiquette, .cadre = "Frame3", .texte = "Longitude",
+     .gauche = 2400, .haut = 705, .largeur = 855, .hauteur = 255, .tabIndex = 15,
+     .couleur = Noir},
+    {.nom = "Label1(20)", .genre = Etiquette, .cadre = "Frame3", .texte = "Latitude",
+     .gauche = 3480, .haut = 705, .largeur = 855, .hauteur = 255, .tabIndex = 18,
+     .couleur = Noir, .actif = false},
+    {.nom = "Label1(14)", .genre = Etiquette, .cadre = "Frame3", .texte = "Locator d'arrvée",
+     .gauche = 60, .haut = 960, .largeur = 1455, .hauteur = 255, .tabIndex = 12,
+     .couleur = Bleu},
+    {.nom = "SonLocator", .genre = Texte, .cadre = "Frame3", .texte = "",
+     .gauche = 1560, .haut = 915, .largeur = 804, .hauteur = 315, .tabIndex = 3,
+     .longueurMax = 7, .accessible = "Locator d'arrivée"},
+    {.nom = "SaLongi", .genre = Texte, .cadre = "Frame3", .texte = "",
+     .gauche = 2412, .haut = 930, .largeur = 960, .hauteur = 300, .tabIndex = 8,
+     .actif = false, .accessible = "Sa longitude"},
+    {.nom = "SaLati", .genre = Texte, .cadre = "Frame3", .texte = "",
+     .gauche = 3432, .haut = 930, .largeur = 936, .hauteur = 300, .tabIndex = 9,
+     .actif = false, .accessible = "Sa latitude"},
+    // Buttons and results.
+    {.nom = "CmdEfface", .genre = Bouton, .cadre = "Frame3", .texte = "&Clear",
+     .gauche = 120, .haut = 1275, .largeur = 1335, .hauteur = 330, .tabIndex = 1},
+    {.nom = "Label1(16)", .genre = Etiquette, .cadre = "Frame3", .texte = "Distance kilomètres",
+     .gauche = 1680, .haut = 1350, .largeur = 1455, .hauteur = 255, .tabIndex = 14,
+     .couleur = Bleu},
+    {.nom = "Label1(15)", .genre = Etiquette, .cadre = "Frame3", .texte = " Azimut Degrés.",
+     .gauche = 3210, .haut = 1320, .largeur = 1185, .hauteur = 255, .tabIndex = 13,
+     .couleur = Bleu},
+    {.nom = "Distance", .genre = Texte, .cadre = "Frame3", .texte = "",
+     .gauche = 2040, .haut = 1560, .largeur = 804, .hauteur = 300, .tabIndex = 10,
+     .actif = false, .accessible = "Distance kilomètres"},
+    {.nom = "Azimut", .genre = Texte, .cadre = "Frame3", .texte = "",
+     .gauche = 3420, .haut = 1590, .largeur = 804, .hauteur = 300, .tabIndex = 7,
+     .actif = false, .accessible = "Azimut degrés"},
+    {.nom = "Command1", .genre = Bouton, .cadre = "Frame3", .texte = "C&alcul",
+     .gauche = 120, .haut = 1665, .largeur = 1335, .hauteur = 330, .tabIndex = 5},
+};
+// clang-format on
+
+QColor EnCouleur(Rvb c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+QWidget* CreeWidget(const Controle& c, QWidget* parent) {
+    const QString texte = QString::fromUtf8(c.texte);
+    switch (c.genre) {
+    case Cadre: {
+        auto* cadre = new QGroupBox(texte, parent);
+        // A bordered rectangle with the caption set into its top edge, whatever the style.
+        // The caption's colour goes through the style sheet: the palette would colour the
+        // frame's children as well.
+        const int milieuLegende = texte.isEmpty() ? 0 : QFontMetrics(Police(c.points)).height() / 2;
+        QString feuille = QStringLiteral("QGroupBox { border: 1px solid palette(mid); "
+                                         "margin-top: %1px; }"
+                                         "QGroupBox::title { subcontrol-origin: margin; "
+                                         "subcontrol-position: top left; left: 6px; "
+                                         "padding: 0px 2px; background-color: palette(window);")
+                              .arg(milieuLegende);
+        if (c.couleur) {
+            feuille += QStringLiteral(" color: %1;").arg(EnCouleur(*c.couleur).name());
+        }
+        cadre->setStyleSheet(feuille + u'}');
+        return cadre;
+    }
+    case Etiquette: {
+        auto* etiquette = new QLabel(texte, parent);
+        etiquette->setTextFormat(Qt::PlainText);
+        etiquette->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return etiquette;
+    }
+    case Texte: {
+        auto* champ = new QLineEdit(texte, parent);
+        if (c.longueurMax > 0) {
+            champ->setMaxLength(c.longueurMax);
+        }
+        champ->setCursorPosition(0);
+        return champ;
+    }
+    case Liste: {
+        auto* liste = new QComboBox(parent);
+        liste->setEditable(false);
+        return liste;
+    }
+    case Bouton: {
+        auto* bouton = new QPushButton(texte, parent);
+        bouton->setAutoDefault(false);
+        bouton->setDefault(false);
+        return bouton;
+    }
+    case Image: {
+        auto* image = new QLabel(parent);
+        image->setPixmap(QPixmap(QString::fromUtf8(c.image)));
+        image->setScaledContents(true);
+        return image;
+    }
+    case Ligne:
+        return new Rose(QLineF(c.gauche, c.haut, c.largeur, c.hauteur), parent);
+    }
+    return nullptr;
+}
+
+void Habille(const Controle& c, QWidget* w) {
+    w->setObjectName(QString::fromUtf8(c.nom));
+    w->setFont(Police(c.points, c.souligne));
+    if (c.genre == Ligne) {
+        w->setGeometry(w->parentWidget()->rect());
+    } else {
+        w->setGeometry(EnPixels(c.twips()));
+    }
+    if (!c.prendFocus()) {
+        w->setFocusPolicy(Qt::NoFocus);
+    }
+    w->setEnabled(c.actif);
+    if (c.bulle) {
+        w->setToolTip(QString::fromUtf8(c.bulle));
+    }
+    if (c.accessible) {
+        w->setAccessibleName(QString::fromUtf8(c.accessible));
+    }
+
+    QPalette palette = w->palette();
+    if (c.genre == Etiquette && c.couleur) {
+        // Active and inactive only: a disabled label keeps the greyed look.
+        for (auto groupe : {QPalette::Active, QPalette::Inactive}) {
+            palette.setColor(groupe, QPalette::WindowText, EnCouleur(*c.couleur));
+        }
+    }
+    if (c.genre == Texte) {
+        // A disabled box shows a result: keep it legible, dark text on the window's colour.
+        palette.setColor(QPalette::Disabled, QPalette::Text,
+                         palette.color(QPalette::Active, QPalette::Text));
+        palette.setColor(QPalette::Disabled, QPalette::Base,
+                         palette.color(QPalette::Active, QPalette::Window));
+        for (auto groupe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            if (c.couleur) {
+                palette.setColor(groupe, QPalette::Text, EnCouleur(*c.couleur));
+            }
+            if (c.fond) {
+                palette.setColor(groupe, QPalette::Base, EnCouleur(*c.fond));
+            }
+        }
+    }
+    w->setPalette(palette);
+}
+
+} // namespace
+
+int EnPixels(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / TwipsParPixel));
+}
+
+QRect EnPixels(const QRect& twips) {
+    const int gauche = EnPixels(twips.x());
+    const int haut = EnPixels(twips.y());
+    return {gauche, haut, EnPixels(twips.x() + twips.width()) - gauche,
+            EnPixels(twips.y() + twips.height()) - haut};
+}
+
+QPointF EnPixels(QPointF twips) {
+    return twips / TwipsParPixel;
+}
+
+QFont Police(double points, bool souligne) {
+    QFont police(QStringLiteral("MS Sans Serif"));
+    police.setStyleHint(QFont::SansSerif);
+    police.setPointSizeF(points);
+    police.setWeight(QFont::Normal);
+    police.setItalic(false);
+    police.setUnderline(souligne);
+    // The stand-in face is wider than the one the layout was drawn for: its condensed width
+    // keeps the captions inside their rectangles.
+    if (!QFontInfo(police).exactMatch()) {
+        police.setStretch(QFont::SemiCondensed);
+    }
+    return police;
+}
+
+bool Controle::prendFocus() const {
+    return actif && (genre == Texte || genre == Liste || genre == Bouton);
+}
+
+std::span<const Controle> Disposition() {
+    return Controles;
+}
+
+std::span<const Controle* const> OrdreClavier() {
+    static const std::vector<const Controle*> ordre = [] {
+        std::vector<const Controle*> arrets;
+        for (const Controle& c : Controles) {
+            if (c.prendFocus()) {
+                arrets.push_back(&c);
+            }
+        }
+        std::ranges::sort(arrets, {}, &Controle::tabIndex);
+        return arrets;
+    }();
+    return ordre;
+}
+
+void Construit(QWidget* zoneClient) {
+    for (const Controle& c : Controles) {
+        QWidget* parent = c.cadre ? zoneClient->findChild<QWidget*>(QString::fromUtf8(c.cadre),
+                                                                    Qt::FindDirectChildrenOnly)
+                                  : zoneClient;
+        Habille(c, CreeWidget(c, parent));
+    }
+    zoneClient->findChild<Rose*>()->raise();
+
+    const auto arrets = OrdreClavier();
+    for (std::size_t i = 1; i < arrets.size(); ++i) {
+        QWidget::setTabOrder(zoneClient->findChild<QWidget*>(QString::fromUtf8(arrets[i - 1]->nom)),
+                             zoneClient->findChild<QWidget*>(QString::fromUtf8(arrets[i]->nom)));
+    }
+}
+
+} // namespace vantrel::ui
