@@ -23,6 +23,9 @@ namespace {
 using enum Genre;
 
 // The about box's values. The spaces inside each line are part of its text.
+// Width of the stand-in face, in percent of its normal width.
+constexpr int LargeurRemplacante = 80;
+
 #define VANTREL_ESPACES_12 "            "
 #define VANTREL_ESPACES_13 "             "
 #define VANTREL_ESPACES_18 "                  "
@@ -324,10 +327,10 @@ QFont Police(double points, bool souligne) {
     police.setWeight(QFont::Normal);
     police.setItalic(false);
     police.setUnderline(souligne);
-    // The stand-in face is wider than the one the layout was drawn for: its condensed width
-    // keeps the captions inside their rectangles.
+    // The stand-in face is wider than the one the layout was drawn for: narrowed to about the
+    // same widths, the captions and results stay inside their rectangles.
     if (!QFontInfo(police).exactMatch()) {
-        police.setStretch(QFont::SemiCondensed);
+        police.setStretch(LargeurRemplacante);
     }
     return police;
 }

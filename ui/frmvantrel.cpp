@@ -76,6 +76,7 @@ void FrmVantrel::RemplaceInvite(Invite invite) {
     }
     invite_ = [this](const QString& texte) {
         QMessageBox boite(QMessageBox::NoIcon, windowTitle(), texte, QMessageBox::Ok, this);
+        boite.button(QMessageBox::Ok)->setIcon({}); // the prompt alone, no picture anywhere
         boite.exec();
     };
 }
