@@ -126,16 +126,21 @@ void FrmVantrel::AfficheMessage(std::string_view invite) {
 void FrmVantrel::DecritAzimut(const QString& azimut) {
     auto* cadran = Widget<QLabel>("Image1");
     const auto textes = DecritCalcul(etat_, azimut.toStdString());
+    // The result boxes say more to whoever hovers them or reads them aloud.
+    const auto complete = [](QWidget* boite, const QString& texte) {
+        boite->setToolTip(texte);
+        boite->setAccessibleDescription(texte);
+    };
     if (textes) {
         cadran->setAccessibleDescription(EnQString(textes->description));
-        Widget(Champ::Distance)->setAccessibleDescription(EnQString(textes->distance));
-        Widget(Champ::Azimut)->setAccessibleDescription(EnQString(textes->azimut));
+        complete(Widget(Champ::Distance), EnQString(textes->distance));
+        complete(Widget(Champ::Azimut), EnQString(textes->azimut));
         return;
     }
     cadran->setAccessibleDescription(
         QStringLiteral("Aiguille à %1 degrés").arg(ValeurTexte(azimut)));
-    Widget(Champ::Distance)->setAccessibleDescription({});
-    Widget(Champ::Azimut)->setAccessibleDescription({});
+    complete(Widget(Champ::Distance), {});
+    complete(Widget(Champ::Azimut), {});
 }
 
 void FrmVantrel::Form_Load() {

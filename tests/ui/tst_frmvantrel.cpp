@@ -290,6 +290,21 @@ private slots:
             QStringLiteral("Aiguille à 295 degrés")));
     }
 
+    void bullesDesResultats() {
+        QCOMPARE(w("Distance")->toolTip(), QString());
+        accepteMonLocator("jn38dm");
+        tape("fn20xr");
+        clique("Command1");
+        QCOMPARE(w("Distance")->toolTip(),
+                 QStringLiteral("6126 km (3807 milles) — chemin long : 33950 km"));
+        QCOMPARE(w("Azimut")->toolTip(), QStringLiteral("295° ONO — chemin long : 115° ESE"));
+        QVERIFY(w("Image1")->accessibleDescription().contains(QStringLiteral("chemin long")));
+
+        clique("CmdEfface");
+        QCOMPARE(w("Distance")->toolTip(), QString());
+        QCOMPARE(w("Azimut")->toolTip(), QString());
+    }
+
     void entreeNeCalculeRien() {
         accepteMonLocator("jn38dm");
         tape("fn20xr");
