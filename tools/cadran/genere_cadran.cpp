@@ -1,6 +1,8 @@
-// Draws the heading-indicator dial the window puts under its needle and saves it as a JPEG.
+// Draws the heading-indicator dial the window puts under its needle and saves it as a JPEG,
+// or, with --icone, the application icon: the round face alone on a transparent square, as PNG.
 //
 //   genere-cadran OUTPUT.jpg
+//   genere-cadran --icone SIDE OUTPUT.png
 //
 // Everything is drawn at four times the final size and reduced, so that the thin graduations
 // stay crisp. The fonts are loaded from their files rather than looked up by name, so the picture
@@ -19,6 +21,8 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <numbers>
 
 namespace {
@@ -242,13 +246,40 @@ QImage dessineCadran(const QString& famille) {
     return grande.scaled(CotePixels, CotePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+/// The face, its ring and everything on it, centred in a transparent square of `cote` pixels.
+QImage dessineIcone(const QString& famille, int cote) {
+    // The ring's drop shadow reaches 2 pixels beyond it; keep it inside the square.
+    const double rayonTotal = RayonLunette + 2;
+    const double echelle = cote / (2 * rayonTotal);
+    QImage grande(cote * Surechantillonnage, cote * Surechantillonnage,
+                  QImage::Format_ARGB32_Premultiplied);
+    grande.fill(Qt::transparent);
+    {
+        QPainter p(&grande);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(Surechantillonnage * echelle, Surechantillonnage * echelle);
+        p.translate(QPointF(rayonTotal, rayonTotal) - Centre);
+
+        dessineFace(p);
+        dessineGraduations(p);
+        dessineInscriptions(p, famille);
+        dessineReperes(p);
+        dessineAvion(p);
+    }
+    return grande.scaled(cote, cote, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.jpg\n", argv[0]);
+    const bool icone = argc == 4 && std::strcmp(argv[1], "--icone") == 0;
+    const int coteIcone = icone ? std::atoi(argv[2]) : 0;
+    if (!(argc == 2 || (icone && coteIcone >= 16 && coteIcone <= 1024))) {
+        std::fprintf(stderr, "usage: %s OUTPUT.jpg\n       %s --icone SIDE OUTPUT.png\n", argv[0],
+                     argv[0]);
         return 2;
     }
+    const char* const sortie = argv[argc - 1];
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
@@ -261,11 +292,14 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    const QImage cadran = dessineCadran(familles.first());
-    QImageWriter ecrivain(QString::fromLocal8Bit(argv[1]), "jpeg");
-    ecrivain.setQuality(QualiteJpeg);
-    if (!ecrivain.write(cadran)) {
-        std::fprintf(stderr, "cannot write %s: %s\n", argv[1], qPrintable(ecrivain.errorString()));
+    const QImage image =
+        icone ? dessineIcone(familles.first(), coteIcone) : dessineCadran(familles.first());
+    QImageWriter ecrivain(QString::fromLocal8Bit(sortie), icone ? "png" : "jpeg");
+    if (!icone) {
+        ecrivain.setQuality(QualiteJpeg);
+    }
+    if (!ecrivain.write(image)) {
+        std::fprintf(stderr, "cannot write %s: %s\n", sortie, qPrintable(ecrivain.errorString()));
         return 1;
     }
     return 0;
