@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test bench clean
+.PHONY: run test bench paquet clean
 
 run:
 	scripts/install-deps run
@@ -25,6 +25,13 @@ bench:
 	cmake --build $(BUILD)-bench -j $(JOBS)
 	$(BUILD)-bench/bench/bench_calculs
 	bench/mesure-demarrage.sh $(BUILD)-bench
+
+# The Debian package, $(BUILD)/vantrel_<version>_<arch>.deb (install it with apt install ./…).
+paquet:
+	scripts/install-deps paquet
+	cmake -S . -B $(BUILD) -DVANTREL_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS) --target vantrel
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-test $(BUILD)-bench

@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build tree with cpack and checks it as dpkg sees it: the
+# control fields (Depends from dpkg-shlibdeps), the exact list of files with their modes, the
+# unpacked files, and that the desktop entry, run as a launcher would, opens the window.
+#   verifie-paquet.sh BUILD_DIR APP_ID VERSION "ICON_SIZES"
+set -euo pipefail
+
+construction=$1
+id=$2
+version=$3
+read -r -a tailles <<<"$4"
+
+travail=$(mktemp -d)
+trap 'rm -rf "$travail"' EXIT
+echec() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Into a directory of its own, so that nothing is left in the build tree.
+if ! cpack -G DEB --config "$construction/CPackConfig.cmake" -B "$travail/cpack" \
+    >"$travail/cpack.log" 2>&1; then
+    cat "$travail/cpack.log" >&2
+    echec "cpack failed"
+fi
+shopt -s nullglob
+debs=("$travail"/cpack/*.deb)
+((${#debs[@]} == 1)) || echec "expected one .deb, got: ${debs[*]:-none}"
+deb=${debs[0]}
+echo "== $(basename "$deb")"
+dpkg-deb --info "$deb"
+
+champ() { dpkg-deb --field "$deb" "$1"; }
+attendu() {
+    local valeur
+    valeur=$(champ "$1")
+    [ "$valeur" = "$2" ] || echec "$1 is '$valeur', expected '$2'"
+}
+attendu Package vantrel
+attendu Version "$version"
+attendu Architecture "$(dpkg --print-architecture)"
+attendu Section hamradio
+attendu Priority optional
+[[ "$(champ Maintainer)" == *@* ]] || echec "Maintainer has no address: $(champ Maintainer)"
+[ -n "$(champ Description)" ] || echec "no Description"
+
+# Every library the executable needs, each with the version constraint of its symbols file.
+depends=$(champ Depends)
+for paquet in libqt6widgets6 libqt6core6 libstdc++6 libc6; do
+    grep -Eq "(^|, )${paquet//+/\\+} \(>= [^)]+\)(,|$)" <<<"$depends" ||
+        echec "Depends lacks a versioned $paquet: $depends"
+done
+
+# Regular files with mode and owner, nothing else (no static core library, headers or tests).
+{
+    echo "-rwxr-xr-x root/root ./usr/bin/vantrel"
+    echo "-rw-r--r-- root/root ./usr/share/applications/$id.desktop"
+    for t in "${tailles[@]}"; do
+        echo "-rw-r--r-- root/root ./usr/share/icons/hicolor/${t}x${t}/apps/$id.png"
+    done
+    echo "-rw-r--r-- root/root ./usr/share/metainfo/$id.metainfo.xml"
+} | sort >"$travail/attendu"
+dpkg-deb --contents "$deb" | awk '$1 ~ /^-/ { print $1, $2, $6 }' | sort >"$travail/reel"
+diff -u "$travail/attendu" "$travail/reel" || echec "unexpected file list (- expected, + in the package)"
+
+racine=$travail/racine
+dpkg-deb -x "$deb" "$racine"
+
+executable=$racine/usr/bin/vantrel
+description=$(file -b "$executable")
+[[ "$description" == ELF*", stripped"* ]] || echec "executable not a stripped ELF: $description"
+if readelf -d "$executable" | grep -Eq '\((RPATH|RUNPATH)\)'; then
+    echec "installed executable keeps a search path: $(readelf -d "$executable" | grep -E 'R(UN)?PATH')"
+fi
+
+for t in "${tailles[@]}"; do
+    icone=$racine/usr/share/icons/hicolor/${t}x${t}/apps/$id.png
+    description=$(file -b "$icone")
+    [[ "$description" == "PNG image data, $t x $t, 8-bit/color RGBA"* ]] ||
+        echec "icon ${t}x$t: $description"
+done
+
+# The three files must name each other: the entry's icon and program, the metainfo's launchable.
+entree=$racine/usr/share/applications/$id.desktop
+cle() { sed -n "s/^$1=//p" "$entree"; }
+[ "$(cle Icon)" = "$id" ] || echec "Icon=$(cle Icon), the icons are installed as $id"
+metainfo=$racine/usr/share/metainfo/$id.metainfo.xml
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+    echec "metainfo does not launch $id.desktop"
+grep -Eq "<release version=\"$version\" date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\"/>" "$metainfo" ||
+    echec "metainfo has no dated release $version"
+
+# Launch the entry's command line from the unpacked tree. With VANTREL_MESURE_DEMARRAGE the
+# program prints a time stamp once its window has painted, then quits.
+read -r -a commande <<<"$(cle Exec)"
+[ "$(PATH="$racine/usr/bin:$PATH" command -v "${commande[0]}")" = "$executable" ] ||
+    echec "Exec=$(cle Exec) does not resolve to the installed executable"
+if ! sortie=$(PATH="$racine/usr/bin:$PATH" QT_QPA_PLATFORM=offscreen VANTREL_MESURE_DEMARRAGE=1 \
+    timeout 30 "${commande[@]}" 2>"$travail/lancement.err"); then
+    cat "$travail/lancement.err" >&2
+    echec "the entry's command failed or did not open its window"
+fi
+[[ "$sortie" =~ ^[0-9]+$ ]] || echec "the window did not report its first paint: '$sortie'"
+echo "== the package's desktop entry opens the window"
