@@ -47,18 +47,11 @@ void tally(EtatCalcul& etat, InterfaceChamps& champs) {
     etat.MaLatRad = EnRadians(etat.MaLatDeg, etat.MaLatMin);
     etat.MaLonRad = EnRadians(etat.MaLonDeg, etat.MaLonMin);
 
-    const CoordonneeLocator latitude = LatitudeLocator(sonLocator);
-    etat.SaLatDeg = latitude.degres;
-    etat.SaLatMin = latitude.minutes;
-    etat.Hemisphere = latitude.hemisphere;
-    champs.EcritChamp(Champ::SaLati, TexteCoordonnee(latitude));
+    champs.EcritChamp(Champ::SaLati, RetientCoordonnee(LatitudeLocator(sonLocator), etat.SaLatDeg,
+                                                       etat.SaLatMin, etat.Hemisphere));
     etat.SaLatRad = EnRadians(etat.SaLatDeg, etat.SaLatMin);
-
-    const CoordonneeLocator longitude = LongitudeLocator(sonLocator);
-    etat.SaLonDeg = longitude.degres;
-    etat.SaLonMin = longitude.minutes;
-    etat.Hemisphere = longitude.hemisphere;
-    champs.EcritChamp(Champ::SaLongi, TexteCoordonnee(longitude));
+    champs.EcritChamp(Champ::SaLongi, RetientCoordonnee(LongitudeLocator(sonLocator), etat.SaLonDeg,
+                                                        etat.SaLonMin, etat.Hemisphere));
     etat.SaLonRad = EnRadians(etat.SaLonDeg, etat.SaLonMin);
 
     // Spherical law of cosines on the co-latitudes.

@@ -37,18 +37,19 @@ std::string TexteCoordonnee(const CoordonneeLocator& coordonnee) {
            std::string(coordonnee.hemisphere);
 }
 
-void PositionMonLocator(const Locator& locator, EtatCalcul& etat, InterfaceChamps& champs) {
-    const CoordonneeLocator latitude = LatitudeLocator(locator);
-    etat.MaLatDeg = latitude.degres;
-    etat.MaLatMin = latitude.minutes;
-    etat.Hemisphere = latitude.hemisphere;
-    champs.EcritChamp(Champ::MaLati, TexteCoordonnee(latitude));
+std::string RetientCoordonnee(const CoordonneeLocator& coordonnee, std::int16_t& degres,
+                              double& minutes, std::string& hemisphere) {
+    degres = coordonnee.degres;
+    minutes = coordonnee.minutes;
+    hemisphere = coordonnee.hemisphere;
+    return TexteCoordonnee(coordonnee);
+}
 
-    const CoordonneeLocator longitude = LongitudeLocator(locator);
-    etat.MaLonDeg = longitude.degres;
-    etat.MaLonMin = longitude.minutes;
-    etat.Hemisphere = longitude.hemisphere;
-    champs.EcritChamp(Champ::MaLongi, TexteCoordonnee(longitude));
+void PositionMonLocator(const Locator& locator, EtatCalcul& etat, InterfaceChamps& champs) {
+    champs.EcritChamp(Champ::MaLati, RetientCoordonnee(LatitudeLocator(locator), etat.MaLatDeg,
+                                                       etat.MaLatMin, etat.Hemisphere));
+    champs.EcritChamp(Champ::MaLongi, RetientCoordonnee(LongitudeLocator(locator), etat.MaLonDeg,
+                                                        etat.MaLonMin, etat.Hemisphere));
     etat.MonLocatorAccepte = locator.texte();
 }
 

@@ -32,6 +32,10 @@ CoordonneeLocator LongitudeLocator(const Locator& locator);
 /// (48° 31' Nord).
 std::string TexteCoordonnee(const CoordonneeLocator& coordonnee);
 
+/// Keeps a decoded coordinate in three fields of the state and gives its display text.
+std::string RetientCoordonnee(const CoordonneeLocator& coordonnee, std::int16_t& degres,
+                              double& minutes, std::string& hemisphere);
+
 /// Makes an accepted locator the user's position and shows it in MaLati and MaLongi.
 void PositionMonLocator(const Locator& locator, EtatCalcul& etat, InterfaceChamps& champs);
 
