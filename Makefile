@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test bench paquet clean
+.PHONY: run test test-asan bench paquet clean
 
 run:
 	scripts/install-deps run
@@ -16,6 +16,16 @@ test:
 	cmake -S . -B $(BUILD)-test -DVANTREL_WERROR=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD)-test -j $(JOBS)
 	ctest --test-dir $(BUILD)-test --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory test-asan
+
+# The whole suite once more with AddressSanitizer and UndefinedBehaviorSanitizer (leaks
+# included): any finding aborts its test, and so fails the run.
+test-asan:
+	scripts/install-deps test
+	cmake -S . -B $(BUILD)-test-asan -DVANTREL_WERROR=ON -DVANTREL_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build $(BUILD)-test-asan -j $(JOBS)
+	UBSAN_OPTIONS=print_stacktrace=1 \
+	    ctest --test-dir $(BUILD)-test-asan --output-on-failure -j $(JOBS)
 
 # Speed and memory, in a Release tree: the arithmetic per call, then start-up against a bare
 # Qt window under Xvfb. Not part of the test run.
@@ -34,4 +44,4 @@ paquet:
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-test $(BUILD)-bench
+	rm -rf $(BUILD) $(BUILD)-test $(BUILD)-test-asan $(BUILD)-bench
