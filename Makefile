@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test test-asan bench paquet clean
+.PHONY: run test test-asan fuzz bench paquet clean
 
 run:
 	scripts/install-deps run
@@ -17,6 +17,7 @@ test:
 	cmake --build $(BUILD)-test -j $(JOBS)
 	ctest --test-dir $(BUILD)-test --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory test-asan
+	$(MAKE) --no-print-directory fuzz
 
 # The whole suite once more with AddressSanitizer and UndefinedBehaviorSanitizer (leaks
 # included): any finding aborts its test, and so fails the run.
@@ -26,6 +27,15 @@ test-asan:
 	cmake --build $(BUILD)-test-asan -j $(JOBS)
 	UBSAN_OPTIONS=print_stacktrace=1 \
 	    ctest --test-dir $(BUILD)-test-asan --output-on-failure -j $(JOBS)
+
+# The libFuzzer targets of fuzz/, built with clang, each run FUZZ_SECONDS from its seeds.
+FUZZ_SECONDS ?= 20
+fuzz:
+	scripts/install-deps test
+	cmake -S . -B $(BUILD)-fuzz -DCMAKE_CXX_COMPILER=clang++ -DVANTREL_FUZZ=ON -DVANTREL_UI=OFF \
+	    -DVANTREL_TESTS=OFF -DVANTREL_WERROR=ON
+	cmake --build $(BUILD)-fuzz -j $(JOBS)
+	fuzz/lance-fuzz $(BUILD)-fuzz $(FUZZ_SECONDS)
 
 # Speed and memory, in a Release tree: the arithmetic per call, then start-up against a bare
 # Qt window under Xvfb. Not part of the test run.
@@ -44,4 +54,4 @@ paquet:
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-test $(BUILD)-test-asan $(BUILD)-bench
+	rm -rf $(BUILD) $(BUILD)-test $(BUILD)-test-asan $(BUILD)-fuzz $(BUILD)-bench
