@@ -68,9 +68,9 @@ constexpr double PiAiguille = 3.14159;
 const QStringList LocatorsFrequents = {"JN38DM", "FN20XR", "AA00AA", "RR99XX", "JJ00AA", "IJ99XX"};
 
 // Characters typed one key at a time: accents, other scripts, one beyond the 16-bit range.
-const QStringList Etrangers = {"é",  "É", "è", "à", "ç", "œ", "Œ", "ß",      "ÿ",      "Ÿ",
-                               "µ",  "€", "ñ", "ж", "Ж", "中", "😀", "\u00a0", "\u0301", "ı",
-                               "ﬁ", "š", "ž", "÷", "Ø"};
+const QStringList Etrangers = {"é",      "É", "è", "à", "ç", "œ", "Œ",  "ß", "ÿ",
+                               "Ÿ",      "µ", "€", "ñ", "ж", "Ж", "中", "😀", "\u00a0",
+                               "\u0301", "ı", "ﬁ", "š", "ž", "÷", "Ø"};
 
 QString Utf8(std::string_view texte) {
     return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
@@ -136,8 +136,7 @@ bool LatitudeBienFormee(const QString& texte) {
 
 // "6° 17' Est": 0 to 179 degrees east, 1 to 180 west.
 bool LongitudeBienFormee(const QString& texte) {
-    static const QRegularExpression forme(
-        QStringLiteral("^(\\d{1,3})° (\\d{1,3})' (Est|Ouest)$"));
+    static const QRegularExpression forme(QStringLiteral("^(\\d{1,3})° (\\d{1,3})' (Est|Ouest)$"));
     const auto m = forme.match(texte);
     if (!m.hasMatch()) {
         return false;
@@ -156,8 +155,8 @@ bool EntierBienForme(const QString& texte, int maximum) {
 // Whether a prompt has the shape of one of the program's messages.
 bool FormeDeMessage(const QString& invite) {
     namespace m = vantrel::messages;
-    for (std::string_view fixe : {m::LocatorVide, m::MonLocatorVide, m::SonLocatorVide,
-                                  m::SaisieIncorrecte}) {
+    for (std::string_view fixe :
+         {m::LocatorVide, m::MonLocatorVide, m::SonLocatorVide, m::SaisieIncorrecte}) {
         if (invite == Utf8(fixe)) {
             return true;
         }
@@ -167,8 +166,8 @@ bool FormeDeMessage(const QString& invite) {
     if (invite.endsWith(longueur)) {
         const QString texte = invite.chopped(longueur.size());
         const qsizetype caracteres = texte.toStdU32String().size();
-        return caracteres >= 1 && caracteres <= 7 && caracteres != 6 &&
-               !texte.startsWith(u' ') && !texte.endsWith(u' ');
+        return caracteres >= 1 && caracteres <= 7 && caracteres != 6 && !texte.startsWith(u' ') &&
+               !texte.endsWith(u' ');
     }
     // The code of the first character refused, outside what its place accepts.
     struct Place {
@@ -177,8 +176,8 @@ bool FormeDeMessage(const QString& invite) {
         int minimum, maximum;
     };
     static const Place places[] = {
-        {"premier", "une lettre valide", 'A', 'R'}, {"second", "une lettre valide", 'A', 'R'},
-        {"troisième", "un chiffre", '0', '9'},      {"quatrième", "un chiffre", '0', '9'},
+        {"premier", "une lettre valide", 'A', 'R'},   {"second", "une lettre valide", 'A', 'R'},
+        {"troisième", "un chiffre", '0', '9'},        {"quatrième", "un chiffre", '0', '9'},
         {"cinquième", "une lettre valide", 'A', 'X'}, {"sixième", "une lettre valide", 'A', 'X'},
     };
     static const QRegularExpression refus(
@@ -224,7 +223,7 @@ class TstEndurance : public QObject {
 
     // What the fields must show until the next click changes it.
     QStringList resultatsAttendus{"", "", "", ""}; // SaLati, SaLongi, Distance, Azimut
-    QString locatorAttendu;                         // TxtLocator
+    QString locatorAttendu;                        // TxtLocator
     bool aiguilleTournee = false;
 
     // Taken when a button is released, just before its click runs.
@@ -448,11 +447,10 @@ class TstEndurance : public QObject {
             caractereEtranger(parmi(Etrangers));
         } else if (genre < 92) {
             static const Qt::Key controle[] = {
-                Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home,     Qt::Key_End,
-                Qt::Key_Left,      Qt::Key_Right,  Qt::Key_Up,       Qt::Key_Down,
-                Qt::Key_Tab,       Qt::Key_Tab,    Qt::Key_Backtab,  Qt::Key_Return,
-                Qt::Key_Enter,     Qt::Key_Escape, Qt::Key_Space,    Qt::Key_F4,
-                Qt::Key_PageUp,    Qt::Key_PageDown};
+                Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home,    Qt::Key_End,    Qt::Key_Left,
+                Qt::Key_Right,     Qt::Key_Up,     Qt::Key_Down,    Qt::Key_Tab,    Qt::Key_Tab,
+                Qt::Key_Backtab,   Qt::Key_Return, Qt::Key_Enter,   Qt::Key_Escape, Qt::Key_Space,
+                Qt::Key_F4,        Qt::Key_PageUp, Qt::Key_PageDown};
             const Qt::Key t = controle[entre(0, std::size(controle) - 1)];
             touche(t, t == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
         } else {
@@ -486,9 +484,9 @@ class TstEndurance : public QObject {
             default: {
                 // Any other Alt+letter.
                 const int lettre = entre(0, 23); // A to X, Q skipped
-                touche(static_cast<Qt::Key>(Qt::Key_A + (lettre >= 'Q' - 'A' ? lettre + 1
-                                                                               : lettre)),
-                       Qt::AltModifier);
+                touche(
+                    static_cast<Qt::Key>(Qt::Key_A + (lettre >= 'Q' - 'A' ? lettre + 1 : lettre)),
+                    Qt::AltModifier);
                 break;
             }
             }
@@ -591,9 +589,9 @@ class TstEndurance : public QObject {
 
     QString etatFenetre() const {
         QString e;
-        for (const char* nom : {"MonLocator", "SonLocator", "MaLati", "MaLongi", "SaLati",
-                                "SaLongi", "Distance", "Azimut", "TxtLocator", "Dlo", "Mlo",
-                                "Slo", "Elo", "Dla", "Mla", "Sla", "Ela"}) {
+        for (const char* nom :
+             {"MonLocator", "SonLocator", "MaLati", "MaLongi", "SaLati", "SaLongi", "Distance",
+              "Azimut", "TxtLocator", "Dlo", "Mlo", "Slo", "Elo", "Dla", "Mla", "Sla", "Ela"}) {
             e += QStringLiteral("  %1 = «%2»\n").arg(nom, Utf8(lu(nom)));
         }
         e += QStringLiteral("  accepted = «%1», focus = %2")
@@ -652,9 +650,8 @@ class TstEndurance : public QObject {
         aiguilleTournee = true;
         const std::string accepte = fenetre->etat().MonLocatorAccepte;
         const std::string normalise = vantrel::NormaliseLocator(mon);
-        verifie(normalise == accepte,
-                QStringLiteral("computed from «%1», the field shows «%2»")
-                    .arg(Utf8(accepte), Utf8(mon)));
+        verifie(normalise == accepte, QStringLiteral("computed from «%1», the field shows «%2»")
+                                          .arg(Utf8(accepte), Utf8(mon)));
         verifie(texte("MaLati") == Latitude(accepte) && texte("MaLongi") == Longitude(accepte),
                 QStringLiteral("computed from «%1», but MaLati, MaLongi show «%2», «%3»")
                     .arg(Utf8(accepte), texte("MaLati"), texte("MaLongi")));
@@ -757,7 +754,8 @@ class TstEndurance : public QObject {
 
         // The correspondent and the results: all empty, or all well formed.
         const QStringList r = resultats();
-        const bool vides = std::all_of(r.begin(), r.end(), [](const QString& t) { return t.isEmpty(); });
+        const bool vides =
+            std::all_of(r.begin(), r.end(), [](const QString& t) { return t.isEmpty(); });
         verifie(vides || (LatitudeBienFormee(r[0]) && LongitudeBienFormee(r[1]) &&
                           EntierBienForme(r[2], 20039) && EntierBienForme(r[3], 360)),
                 QStringLiteral("results %1").arg(r.join(u'|')));
