@@ -2,6 +2,7 @@
 
 #include "vantrel/constantes.h"
 
+#include <charconv>
 #include <cmath>
 #include <ios>
 
@@ -20,6 +21,42 @@ struct FormatLecture : std::ios_base {
     explicit FormatLecture(const std::locale& langue) { imbue(langue); }
 };
 
+// What people type nearly always, an optional minus, digits and at most one decimal separator
+// of the locale, read by std::from_chars: the locale's reader gives the same value for such a
+// text, at several times the cost. Anything else (a plus sign, an exponent, groups, the
+// locale's other blanks) is left to that reader: no result here means "not simple", not "not
+// a number".
+std::optional<double> LitNombreSimple(const char* premier, const char* fin,
+                                      const std::locale& langue) {
+    constexpr std::ptrdiff_t LongueurMaximale = 32;
+    if (fin - premier > LongueurMaximale) {
+        return std::nullopt;
+    }
+    const char separateur = std::use_facet<std::numpunct<char>>(langue).decimal_point();
+    char tampon[LongueurMaximale];
+    char* sortie = tampon;
+    bool chiffre = false, decimale = false;
+    for (const char* c = premier; c != fin; ++c) {
+        if (*c >= '0' && *c <= '9') {
+            chiffre = true;
+            *sortie++ = *c;
+        } else if (*c == separateur && !decimale) {
+            decimale = true;
+            *sortie++ = '.';
+        } else if (*c == '-' && c == premier) {
+            *sortie++ = '-';
+        } else {
+            return std::nullopt;
+        }
+    }
+    double valeur = 0;
+    const auto [suite, erreur] = std::from_chars(tampon, sortie, valeur);
+    if (!chiffre || erreur != std::errc() || suite != sortie) {
+        return std::nullopt;
+    }
+    return valeur;
+}
+
 } // namespace
 
 std::optional<double> LitNombre(const std::string& texte, const std::locale& langue) {
@@ -31,6 +68,9 @@ std::optional<double> LitNombre(const std::string& texte, const std::locale& lan
     }
     const char* premier = texte.data() + debut;
     const char* const fin = texte.data() + texte.find_last_not_of(" \t") + 1;
+    if (const auto simple = LitNombreSimple(premier, fin, langue)) {
+        return *simple;
+    }
     // Any other leading white space of the locale is skipped, as `>>` skips it.
     const auto& classes = std::use_facet<std::ctype<char>>(langue);
     while (premier != fin && classes.is(std::ctype_base::space, *premier)) {

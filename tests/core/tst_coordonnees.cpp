@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace vantrel {
 namespace {
@@ -93,7 +94,57 @@ INSTANTIATE_TEST_SUITE_P(
                     CasNombre{" 7 ", 7, 7}, CasNombre{"", std::nullopt, std::nullopt},
                     CasNombre{"-", std::nullopt, std::nullopt},
                     CasNombre{"4 8", std::nullopt, std::nullopt},
-                    CasNombre{"0x10", std::nullopt, std::nullopt}));
+                    CasNombre{"0x10", std::nullopt, std::nullopt},
+                    // Separators at either end, a plus sign, an exponent, a second separator.
+                    CasNombre{"5.", 5, std::nullopt}, CasNombre{",5", std::nullopt, 0.5},
+                    CasNombre{"-,5", std::nullopt, -0.5}, CasNombre{"+5", 5, 5},
+                    CasNombre{"1e2", 100, 100}, CasNombre{"1,5,5", std::nullopt, std::nullopt},
+                    CasNombre{"--5", std::nullopt, std::nullopt},
+                    CasNombre{"5-", std::nullopt, std::nullopt},
+                    // Longer than the usual, and beyond a double.
+                    CasNombre{"000000000000000000000000000000000000048", 48, 48},
+                    CasNombre{"1e999", std::nullopt, std::nullopt}));
+
+// Whatever path reads a number, it gives what the locale's own stream reader gives.
+TEST(Nombres, CommeLeLecteurDeLaLangue) {
+    const auto parFlux = [](const std::string& texte,
+                            const std::locale& langue) -> std::optional<double> {
+        std::istringstream flux(texte);
+        flux.imbue(langue);
+        double valeur = 0;
+        flux >> valeur;
+        if (flux.fail() || !(flux >> std::ws).eof()) {
+            return std::nullopt;
+        }
+        return valeur;
+    };
+    for (const char* texte : {"0",
+                              "7",
+                              "-7",
+                              "48.5",
+                              "48,5",
+                              "0.1",
+                              "0,1",
+                              "-0",
+                              "-0.0",
+                              "123456789.123456789",
+                              "3,14159265358979",
+                              "179.99999999999999",
+                              ".5",
+                              ",5",
+                              "5.",
+                              "5,",
+                              "-.5",
+                              "-,5",
+                              "00.50",
+                              "1.5e1",
+                              "1,5e1"}) {
+        for (const std::locale& langue : {Classique(), Francais()}) {
+            EXPECT_EQ(LitNombre(texte, langue), parFlux(texte, langue))
+                << texte << " in " << langue.name();
+        }
+    }
+}
 
 TEST(Encodage, UnFrancaisTapeSesDecimalesAvecUneVirgule) {
     const std::locale fr = Francais();
