@@ -1,5 +1,6 @@
 #include "vantrel/texte.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -131,7 +132,21 @@ char32_t CaractereAnsi(unsigned char code) {
     return c != 0 ? c : Remplacement;
 }
 
+namespace {
+
+// Texts typed into the window are nearly always ASCII, which is its own UTF-8 and its own
+// Windows-1252: those skip the decoding.
+bool EstAscii(std::string_view texte) {
+    return std::all_of(texte.begin(), texte.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+} // namespace
+
 std::vector<unsigned char> CodesAnsi(std::string_view utf8) {
+    if (EstAscii(utf8)) {
+        return {utf8.begin(), utf8.end()};
+    }
     std::vector<unsigned char> codes;
     for (char32_t c : DecodeUtf8(utf8)) {
         codes.push_back(CodeAnsi(c));
@@ -144,6 +159,12 @@ std::size_t NombreCaracteres(std::string_view utf8) {
 }
 
 std::string Majuscule(std::string_view utf8) {
+    if (EstAscii(utf8)) {
+        std::string texte(utf8);
+        std::transform(texte.begin(), texte.end(), texte.begin(),
+                       [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
+        return texte;
+    }
     std::u32string texte = DecodeUtf8(utf8);
     for (char32_t& c : texte) {
         const unsigned char code = CodeAnsi(c);
