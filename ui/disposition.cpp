@@ -1,12 +1,11 @@
 #include "disposition.h"
 
+#include "cadretitre.h"
 #include "rose.h"
 
 #include <QComboBox>
 #include <QFont>
 #include <QFontInfo>
-#include <QFontMetrics>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -204,24 +203,8 @@ QColor EnCouleur(Rvb c) {
 QWidget* CreeWidget(const Controle& c, QWidget* parent) {
     const QString texte = QString::fromUtf8(c.texte);
     switch (c.genre) {
-    case Cadre: {
-        auto* cadre = new QGroupBox(texte, parent);
-        // A bordered rectangle with the caption set into its top edge, whatever the style.
-        // The caption's colour goes through the style sheet: the palette would colour the
-        // frame's children as well.
-        const int milieuLegende = texte.isEmpty() ? 0 : QFontMetrics(Police(c.points)).height() / 2;
-        QString feuille = QStringLiteral("QGroupBox { border: 1px solid palette(mid); "
-                                         "margin-top: %1px; }"
-                                         "QGroupBox::title { subcontrol-origin: margin; "
-                                         "subcontrol-position: top left; left: 6px; "
-                                         "padding: 0px 2px; background-color: palette(window);")
-                              .arg(milieuLegende);
-        if (c.couleur) {
-            feuille += QStringLiteral(" color: %1;").arg(EnCouleur(*c.couleur).name());
-        }
-        cadre->setStyleSheet(feuille + u'}');
-        return cadre;
-    }
+    case Cadre:
+        return new CadreTitre(texte, c.couleur ? EnCouleur(*c.couleur) : QColor(), parent);
     case Etiquette: {
         auto* etiquette = new QLabel(texte, parent);
         etiquette->setTextFormat(Qt::PlainText);
@@ -328,8 +311,10 @@ QFont Police(double points, bool souligne) {
     police.setItalic(false);
     police.setUnderline(souligne);
     // The stand-in face is wider than the one the layout was drawn for: narrowed to about the
-    // same widths, the captions and results stay inside their rectangles.
-    if (!QFontInfo(police).exactMatch()) {
+    // same widths, the captions and results stay inside their rectangles. Whether the face is
+    // there is asked of the font database once.
+    static const bool remplacante = !QFontInfo(police).exactMatch();
+    if (remplacante) {
         police.setStretch(LargeurRemplacante);
     }
     return police;

@@ -1,0 +1,39 @@
+#include "cadretitre.h"
+
+#include <QPainter>
+
+namespace vantrel::ui {
+
+namespace {
+
+// The caption's band starts this far from the left edge; the text stands this far inside it,
+// with as much border hidden after it.
+constexpr int RetraitTitre = 6;
+constexpr int MargeTitre = 3;
+
+} // namespace
+
+CadreTitre::CadreTitre(const QString& titre, QColor couleurTitre, QWidget* parent)
+    : QGroupBox(titre, parent), couleurTitre_(couleurTitre) {}
+
+int CadreTitre::hautBordure() const {
+    return title().isEmpty() ? 0 : fontMetrics().height() / 2;
+}
+
+void CadreTitre::paintEvent(QPaintEvent*) {
+    QPainter peintre(this);
+    const QRect bordure = rect().adjusted(0, hautBordure(), -1, -1);
+    peintre.setPen(palette().color(QPalette::Mid));
+    peintre.drawRect(bordure);
+    if (title().isEmpty()) {
+        return;
+    }
+    const QRect zoneTexte(RetraitTitre + MargeTitre, 0, fontMetrics().horizontalAdvance(title()),
+                          fontMetrics().height());
+    peintre.fillRect(zoneTexte.adjusted(-MargeTitre, 0, MargeTitre, 0),
+                     palette().color(QPalette::Window));
+    peintre.setPen(couleurTitre_.isValid() ? couleurTitre_ : palette().color(QPalette::WindowText));
+    peintre.drawText(zoneTexte, Qt::AlignLeft | Qt::AlignVCenter, title());
+}
+
+} // namespace vantrel::ui
