@@ -18,6 +18,7 @@ test:
 	ctest --test-dir $(BUILD)-test --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory test-asan
 	$(MAKE) --no-print-directory fuzz
+	@echo "make test: the suite, the suite under the sanitizers and the fuzz targets all passed"
 
 # The whole suite once more with AddressSanitizer and UndefinedBehaviorSanitizer (leaks
 # included): any finding aborts its test, and so fails the run.
@@ -43,7 +44,7 @@ bench:
 	scripts/install-deps bench
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DVANTREL_BENCH=ON -DVANTREL_TESTS=OFF $(CMAKE_FLAGS)
 	cmake --build $(BUILD)-bench -j $(JOBS)
-	$(BUILD)-bench/bench/bench_calculs
+	$(BUILD)-bench/bench/bench_calculs --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	bench/mesure-demarrage.sh $(BUILD)-bench
 
 # The Debian package, $(BUILD)/vantrel_<version>_<arch>.deb (install it with apt install ./…).
