@@ -44,7 +44,8 @@ bench:
 	scripts/install-deps bench
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DVANTREL_BENCH=ON -DVANTREL_TESTS=OFF $(CMAKE_FLAGS)
 	cmake --build $(BUILD)-bench -j $(JOBS)
-	$(BUILD)-bench/bench/bench_calculs --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	$(BUILD)-bench/bench/bench_calculs --benchmark_repetitions=5 \
+	    --benchmark_report_aggregates_only=true | grep -Ev '_(mean|stddev|cv) '
 	bench/mesure-demarrage.sh $(BUILD)-bench
 
 # The Debian package, $(BUILD)/vantrel_<version>_<arch>.deb (install it with apt install ./…).
