@@ -12,6 +12,7 @@
 
 #include "frmvantrel.h"
 #include "rose.h"
+#include "textes_du_programme.h"
 #include "vantrel/champs.h"
 #include "vantrel/controle.h"
 #include "vantrel/coordonnees.h"
@@ -110,90 +111,18 @@ QString Longitude(const std::string& locator) {
                     : QString();
 }
 
-// Minutes a centre can show: floor(k × step + step / 2) for the 24 subsquares.
-bool MinutesPossibles(int minutes, double pas) {
-    for (int k = 0; k < 24; ++k) {
-        if (minutes == static_cast<int>(std::floor(k * pas + pas / 2))) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// "48° 31' Nord": the southern edge of a northern square lies 0 to 89 degrees up, that of a
-// southern square 1 to 90 down.
+// "48° 31' Nord", "76° 117' Ouest": a display text that a decoded locator gives.
 bool LatitudeBienFormee(const QString& texte) {
-    static const QRegularExpression forme(QStringLiteral("^(\\d{1,2})° (\\d{1,2})' (Nord|Sud)$"));
-    const auto m = forme.match(texte);
-    if (!m.hasMatch()) {
-        return false;
-    }
-    const int degres = m.captured(1).toInt();
-    const bool nord = m.captured(3) == u"Nord";
-    return (nord ? degres <= 89 : degres >= 1 && degres <= 90) &&
-           MinutesPossibles(m.captured(2).toInt(), 2.5);
+    return vantrel::essais::EstTexteCoordonnee(EnUtf8(texte), true);
 }
 
-// "6° 17' Est": 0 to 179 degrees east, 1 to 180 west.
 bool LongitudeBienFormee(const QString& texte) {
-    static const QRegularExpression forme(QStringLiteral("^(\\d{1,3})° (\\d{1,3})' (Est|Ouest)$"));
-    const auto m = forme.match(texte);
-    if (!m.hasMatch()) {
-        return false;
-    }
-    const int degres = m.captured(1).toInt();
-    const bool est = m.captured(3) == u"Est";
-    return (est ? degres <= 179 : degres >= 1 && degres <= 180) &&
-           MinutesPossibles(m.captured(2).toInt(), 5);
+    return vantrel::essais::EstTexteCoordonnee(EnUtf8(texte), false);
 }
 
 bool EntierBienForme(const QString& texte, int maximum) {
     static const QRegularExpression forme(QStringLiteral("^(0|[1-9]\\d{0,5})$"));
     return forme.match(texte).hasMatch() && texte.toInt() <= maximum;
-}
-
-// Whether a prompt has the shape of one of the program's messages.
-bool FormeDeMessage(const QString& invite) {
-    namespace m = vantrel::messages;
-    for (std::string_view fixe :
-         {m::LocatorVide, m::MonLocatorVide, m::SonLocatorVide, m::SaisieIncorrecte}) {
-        if (invite == Utf8(fixe)) {
-            return true;
-        }
-    }
-    // The text checked, when it does not have six characters.
-    const QString longueur = Utf8(m::LongueurLocator);
-    if (invite.endsWith(longueur)) {
-        const QString texte = invite.chopped(longueur.size());
-        const qsizetype caracteres = texte.toStdU32String().size();
-        return caracteres >= 1 && caracteres <= 7 && caracteres != 6 && !texte.startsWith(u' ') &&
-               !texte.endsWith(u' ');
-    }
-    // The code of the first character refused, outside what its place accepts.
-    struct Place {
-        const char* rang;
-        const char* attendu;
-        int minimum, maximum;
-    };
-    static const Place places[] = {
-        {"premier", "une lettre valide", 'A', 'R'},   {"second", "une lettre valide", 'A', 'R'},
-        {"troisième", "un chiffre", '0', '9'},        {"quatrième", "un chiffre", '0', '9'},
-        {"cinquième", "une lettre valide", 'A', 'X'}, {"sixième", "une lettre valide", 'A', 'X'},
-    };
-    static const QRegularExpression refus(
-        QStringLiteral("^(0|[1-9]\\d{0,2}) : Le (\\S+) caractère n'est pas (.+)\\.$"));
-    const auto r = refus.match(invite);
-    if (!r.hasMatch()) {
-        return false;
-    }
-    const int code = r.captured(1).toInt();
-    for (const Place& p : places) {
-        if (r.captured(2) == QString::fromUtf8(p.rang)) {
-            return r.captured(3) == QString::fromUtf8(p.attendu) && code <= 255 &&
-                   (code < p.minimum || code > p.maximum);
-        }
-    }
-    return false;
 }
 
 } // namespace
@@ -612,7 +541,7 @@ class TstEndurance : public QObject {
                 admis.insert(c.message);
             }
         }
-        verifie(FormeDeMessage(message),
+        verifie(vantrel::essais::EstMessageDuProgramme(EnUtf8(message)),
                 QStringLiteral("prompt is none of the program's messages: «%1»").arg(message));
         verifie(admis.contains(EnUtf8(message)),
                 QStringLiteral("prompt «%1» is about no text the fields show").arg(message));
