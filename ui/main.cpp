@@ -1,36 +1,9 @@
 #include "frmvantrel.h"
+#include "premiere_peinture.h"
 #include "traductions_qt.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QTimer>
 #include <QTranslator>
-#include <chrono>
-#include <cstdio>
-
-namespace {
-
-// Start-up benchmark (bench/mesure-demarrage.sh): with VANTREL_MESURE_DEMARRAGE set, once the
-// first paint of the window has been handled and flushed, print the steady-clock time in
-// nanoseconds and quit. Nothing changes without the variable.
-struct PremierePeinture : QObject {
-    bool eventFilter(QObject* objet, QEvent* evenement) override {
-        if (evenement->type() == QEvent::Paint && !vue) {
-            vue = true;
-            QTimer::singleShot(0, [] {
-                std::printf("%lld\n", static_cast<long long>(
-                                          std::chrono::steady_clock::now().time_since_epoch() /
-                                          std::chrono::nanoseconds(1)));
-                std::fflush(stdout);
-                QCoreApplication::quit();
-            });
-        }
-        return QObject::eventFilter(objet, evenement);
-    }
-    bool vue = false;
-};
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -47,10 +20,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Vantrel"));
 
     vantrel::ui::FrmVantrel fenetre;
-    PremierePeinture premierePeinture;
-    if (qEnvironmentVariableIsSet("VANTREL_MESURE_DEMARRAGE")) {
-        fenetre.installEventFilter(&premierePeinture);
-    }
+    vantrel::ui::PremierePeinture premierePeinture;
+    premierePeinture.surveille(&fenetre);
     fenetre.show();
     return QApplication::exec();
 }
