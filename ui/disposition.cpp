@@ -244,7 +244,12 @@ QWidget* CreeWidget(const Controle& c, QWidget* parent) {
 
 void Habille(const Controle& c, QWidget* w) {
     w->setObjectName(QString::fromUtf8(c.nom));
-    w->setFont(Police(c.points, c.souligne));
+    // Most controls already inherit their face from the window or their frame: a font of
+    // their own only where it differs (each one costs a resolution and its propagation).
+    const QFont police = Police(c.points, c.souligne);
+    if (w->font() != police) {
+        w->setFont(police);
+    }
     if (c.genre == Ligne) {
         w->setGeometry(w->parentWidget()->rect());
     } else {
