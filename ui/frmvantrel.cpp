@@ -36,7 +36,7 @@ QString EnQString(std::string_view utf8) {
 
 } // namespace
 
-FrmVantrel::FrmVantrel(QWidget* parent) : QMainWindow(parent), langue_(LocaleUtilisateur()) {
+FrmVantrel::FrmVantrel(QWidget* parent) : QMainWindow(parent) {
     ChargeImages();
     setObjectName(QStringLiteral("FrmVantrel"));
     setWindowTitle(QStringLiteral("Vantrel"));
@@ -156,7 +156,11 @@ void FrmVantrel::Form_Load() {
 }
 
 void FrmVantrel::Cmd_Click() {
-    DemandeLocator(*this, langue_);
+    // The user's locale is looked up at the first use, not while the window opens.
+    if (!langue_) {
+        langue_ = LocaleUtilisateur();
+    }
+    DemandeLocator(*this, *langue_);
 }
 
 void FrmVantrel::Command1_Click() {

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <locale>
+#include <optional>
 
 class QKeyEvent;
 class QLineEdit;
@@ -50,7 +51,7 @@ private:
     QWidget* Widget(Champ champ) const;
 
     EtatCalcul etat_;
-    const std::locale langue_;
+    std::optional<std::locale> langue_; // the user's, for reading numbers
     Invite invite_;
     Rose* rose_ = nullptr;
     int nombreInvites_ = 0;
