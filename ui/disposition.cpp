@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFont>
 #include <QFontInfo>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -231,8 +232,16 @@ QWidget* CreeWidget(const Controle& c, QWidget* parent) {
         return bouton;
     }
     case Image: {
+        // Decoded once, straight at the size shown in device pixels (the reader scales while
+        // it decodes), so that no full-size copy is kept beside the one drawn.
         auto* image = new QLabel(parent);
-        image->setPixmap(QPixmap(QString::fromUtf8(c.image)));
+        const qreal ratio = parent->devicePixelRatioF();
+        QImageReader lecteur(QString::fromUtf8(c.image));
+        lecteur.setScaledSize(EnPixels(c.twips()).size() * ratio);
+        QPixmap pixmap = QPixmap::fromImage(lecteur.read());
+        pixmap.setDevicePixelRatio(ratio);
+        image->setPixmap(pixmap);
+        // Should the rectangle still differ by a pixel, the label stretches the picture.
         image->setScaledContents(true);
         return image;
     }
