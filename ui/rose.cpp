@@ -1,6 +1,7 @@
 #include "rose.h"
 
 #include "disposition.h"
+#include "geometrie_cadran.h"
 
 #include <QPainter>
 #include <QPen>
@@ -13,11 +14,11 @@ namespace vantrel::ui {
 namespace {
 
 // Where each redraw puts the needle before turning it: the centre of the dial, and the tip
-// straight above it.
-constexpr float PointeX = 1272;
-constexpr float PointeY = 480;
-constexpr float CentreX = 1272;
-constexpr float CentreY = 1116;
+// straight above it (the pivot the dial picture is drawn round).
+constexpr float CentreX = cadran::PivotX;
+constexpr float CentreY = cadran::PivotY;
+constexpr float PointeX = CentreX;
+constexpr float PointeY = CentreY - cadran::LongueurAiguille;
 
 // Degrees to radians as the needle has always turned: five decimals of pi.
 constexpr double PiAiguille = 3.14159;
