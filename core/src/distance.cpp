@@ -29,6 +29,18 @@ double EnRadians(std::int16_t degres, double minutes) {
     return (degres + minutes / 60) * Pi / 180;
 }
 
+// Whether the second longitude lies east of the first along the short way round: their
+// difference folded into (-Pi, Pi] is positive. Equal longitudes are not east.
+bool VersEst(double deLongitude, double versLongitude) {
+    double ecart = versLongitude - deLongitude;
+    if (ecart > Pi) {
+        ecart -= 2 * Pi;
+    } else if (ecart <= -Pi) {
+        ecart += 2 * Pi;
+    }
+    return ecart > 0;
+}
+
 std::string Entier(double valeur) {
     return std::to_string(static_cast<long long>(valeur));
 }
@@ -76,10 +88,11 @@ void tally(EtatCalcul& etat, InterfaceChamps& champs) {
             std::sin(etat.AngleDist) / std::cos(etat.MaLatRad);
         etat.AngleAzimut = ArcCosinus(etat.CosAzimut);
         const double degres = math_floor(etat.AngleAzimut * 180 / Pi);
-        // East by raw longitude: the angle as it is; otherwise measured the other way round.
+        // East along the short great circle: the angle as it is; otherwise measured the other
+        // way round.
         champs.EcritChamp(
             Champ::Azimut,
-            Entier(etat.SaLonRad - etat.MaLonRad > 0 ? degres : TourComplet - degres));
+            Entier(VersEst(etat.MaLonRad, etat.SaLonRad) ? degres : TourComplet - degres));
     }
     // Assigned once more with its own text, so the needle follows every computation.
     champs.EcritChamp(Champ::Azimut, champs.LitChamp(Champ::Azimut));
