@@ -20,7 +20,7 @@ trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 lanceur=$build/bench/demarrage/lanceur_demarrage
 reference=$build/bench/demarrage/vantrel_reference
-vantrel=$build/ui/vantrel
+vantrel=$build/bench/demarrage/vantrel_mesure
 for f in "$lanceur" "$reference"; do
     if [ ! -x "$f" ]; then
         echo "$f is not built (make bench builds it)" >&2

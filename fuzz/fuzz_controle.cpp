@@ -1,5 +1,7 @@
-// The locator check on arbitrary bytes, malformed UTF-8 included.
+// The locator check on arbitrary bytes, malformed UTF-8 included, through the handler that
+// leaves the user's field.
 #include "invariants.h"
+#include "vantrel/evenements.h"
 #include "vantrel/texte.h"
 
 #include <cstdint>
@@ -9,33 +11,24 @@ using namespace vantrel::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     const std::string texte(reinterpret_cast<const char*>(donnees), taille);
+    Exige(CodesAnsi(Majuscule(texte)).size() == CodesAnsi(texte).size(),
+          "upper-casing keeps the characters");
 
-    const std::string majuscules = Majuscule(texte);
-    Exige(NombreCaracteres(majuscules) == NombreCaracteres(texte), "upper-casing keeps length");
-    Exige(EncodeUtf8(DecodeUtf8(majuscules)) == majuscules, "upper-case text is valid UTF-8");
-
-    const Controle controle = VerifieLocator(texte);
-    if (controle) {
-        VerifieAccepte(*controle.locator);
-        Exige(controle.locator->texte() == NormaliseLocator(texte), "accepted as normalised");
-        Exige(VerifieLocator(controle.locator->texte()).locator.has_value(), "idempotent");
-    } else {
-        Exige(EstMessageDuProgramme(controle.message), "rejection message", controle.message);
-    }
-
-    // Through the window's path: an accepted locator writes the two display fields, a
-    // rejected one prompts once and writes nothing.
     EtatCalcul etat;
-    ChampsFuzz champs;
-    const bool accepte = ControleLocator(texte, etat, champs);
-    Exige(accepte == static_cast<bool>(controle), "same verdict");
+    essais::ChampsEnregistres champs;
+    champs[Champ::MonLocator] = texte;
+    const bool accepte = QuitteMonLocator(etat, champs);
+    const Verdict verdict = VerifieLocator(texte);
+    Exige(accepte == bool(verdict), "the handler's verdict is the check's");
     if (accepte) {
-        Exige(champs.ecrits == std::vector{Champ::MaLati, Champ::MaLongi}, "writes on success");
-        Exige(EstTexteCoordonnee(champs.textes[Champ::MaLati], true), "MaLati text");
-        Exige(EstTexteCoordonnee(champs.textes[Champ::MaLongi], false), "MaLongi text");
+        VerifieAccepte(*verdict.locator);
+        Exige(verdict.locator->texte() == NormaliseLocator(texte), "accepted as normalised");
+        Exige(champs.journal.size() == 3 && champs.messages().empty(), "field and position");
     } else {
-        Exige(champs.ecrits.empty() && champs.messages.size() == 1, "one prompt, no write");
-        Exige(etat.MonLocatorAccepte.empty() && etat.MaLatDeg == 0, "state untouched");
+        Exige(champs.messages().size() == 1 && champs.journal.size() == 2, "one prompt");
+        Exige(essais::EstMessageDuProgramme(verdict.message), "a prompt of the program",
+              verdict.message);
+        Exige(etat.MonLocatorAccepte.empty(), "state untouched");
     }
     return 0;
 }

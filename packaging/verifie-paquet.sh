@@ -90,15 +90,16 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" |
 grep -Eq "<release version=\"$version\" date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\"/>" "$metainfo" ||
     echec "metainfo has no dated release $version"
 
-# Launch the entry's command line from the unpacked tree. With VANTREL_MESURE_DEMARRAGE the
-# program prints a time stamp once its window has painted, then quits.
+# Launch the entry's command line from the unpacked tree: the window must open and keep
+# running until it is stopped (timeout's 124), not fail or end by itself.
 read -r -a commande <<<"$(cle Exec)"
 [ "$(PATH="$racine/usr/bin:$PATH" command -v "${commande[0]}")" = "$executable" ] ||
     echec "Exec=$(cle Exec) does not resolve to the installed executable"
-if ! sortie=$(PATH="$racine/usr/bin:$PATH" QT_QPA_PLATFORM=offscreen VANTREL_MESURE_DEMARRAGE=1 \
-    timeout 30 "${commande[@]}" 2>"$travail/lancement.err"); then
+statut=0
+PATH="$racine/usr/bin:$PATH" QT_QPA_PLATFORM=offscreen \
+    timeout 3 "${commande[@]}" 2>"$travail/lancement.err" || statut=$?
+if [ "$statut" -ne 124 ]; then
     cat "$travail/lancement.err" >&2
-    echec "the entry's command failed or did not open its window"
+    echec "the entry's command ended by itself (status $statut) instead of running its window"
 fi
-[[ "$sortie" =~ ^[0-9]+$ ]] || echec "the window did not report its first paint: '$sortie'"
 echo "== the package's desktop entry opens the window"

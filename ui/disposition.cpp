@@ -1,6 +1,7 @@
 #include "disposition.h"
 
 #include "cadretitre.h"
+#include "geometrie_cadran.h"
 #include "rose.h"
 
 #include <QComboBox>
@@ -31,7 +32,7 @@ constexpr int LargeurRemplacante = 80;
 #define VANTREL_ESPACES_18 "                  "
 
 // clang-format off
-const Controle Controles[] = {
+const Element Elements[] = {
     // Frames, on the client area.
     {.nom = "Frame1", .genre = Cadre, .cadre = nullptr, .texte = "Azimut",
      .gauche = 0, .haut = -30, .largeur = 2355, .hauteur = 2235, .tabIndex = 41,
@@ -49,7 +50,8 @@ const Controle Controles[] = {
      .points = 9.75, .couleur = Noir},
     // The compass; the needle lies above the dial.
     {.nom = "Image1", .genre = Image, .cadre = "Frame1", .texte = "",
-     .gauche = 120, .haut = 330, .largeur = 2130, .hauteur = 1740, .tabIndex = -1,
+     .gauche = cadran::ImageGauche, .haut = cadran::ImageHaut,
+     .largeur = cadran::ImageLargeur, .hauteur = cadran::ImageHauteur, .tabIndex = -1,
      .accessible = "Cadran de l'azimut", .image = ":/cadran.jpg"},
     {.nom = "Rose", .genre = Ligne, .cadre = "Frame1", .texte = "",
      .gauche = 1155, .haut = 465, .largeur = 1155, .hauteur = 1101, .tabIndex = -1},
@@ -165,6 +167,7 @@ const Controle Controles[] = {
     {.nom = "Label1(20)", .genre = Etiquette, .cadre = "Frame3", .texte = "Latitude",
      .gauche = 3480, .haut = 705, .largeur = 855, .hauteur = 255, .tabIndex = 18,
      .couleur = Noir, .actif = false},
+    // The caption as the program has always spelt it.
     {.nom = "Label1(14)", .genre = Etiquette, .cadre = "Frame3", .texte = "Locator d'arrvée",
      .gauche = 60, .haut = 960, .largeur = 1455, .hauteur = 255, .tabIndex = 12,
      .couleur = Bleu},
@@ -201,7 +204,7 @@ QColor EnCouleur(Rvb c) {
     return QColor(c.r, c.g, c.b);
 }
 
-QWidget* CreeWidget(const Controle& c, QWidget* parent) {
+QWidget* CreeWidget(const Element& c, QWidget* parent) {
     const QString texte = QString::fromUtf8(c.texte);
     switch (c.genre) {
     case Cadre:
@@ -251,7 +254,7 @@ QWidget* CreeWidget(const Controle& c, QWidget* parent) {
     return nullptr;
 }
 
-void Habille(const Controle& c, QWidget* w) {
+void Habille(const Element& c, QWidget* w) {
     w->setObjectName(QString::fromUtf8(c.nom));
     // Most controls already inherit their face from the window or their frame: a font of
     // their own only where it differs (each one costs a resolution and its propagation).
@@ -302,21 +305,6 @@ void Habille(const Controle& c, QWidget* w) {
 
 } // namespace
 
-int EnPixels(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / TwipsParPixel));
-}
-
-QRect EnPixels(const QRect& twips) {
-    const int gauche = EnPixels(twips.x());
-    const int haut = EnPixels(twips.y());
-    return {gauche, haut, EnPixels(twips.x() + twips.width()) - gauche,
-            EnPixels(twips.y() + twips.height()) - haut};
-}
-
-QPointF EnPixels(QPointF twips) {
-    return twips / TwipsParPixel;
-}
-
 QFont Police(double points, bool souligne) {
     QFont police(QStringLiteral("MS Sans Serif"));
     police.setStyleHint(QFont::SansSerif);
@@ -334,42 +322,51 @@ QFont Police(double points, bool souligne) {
     return police;
 }
 
-bool Controle::prendFocus() const {
+bool Element::prendFocus() const {
     return actif && (genre == Texte || genre == Liste || genre == Bouton);
 }
 
-std::span<const Controle> Disposition() {
-    return Controles;
+std::span<const Element> Disposition() {
+    return Elements;
 }
 
-std::span<const Controle* const> OrdreClavier() {
-    static const std::vector<const Controle*> ordre = [] {
-        std::vector<const Controle*> arrets;
-        for (const Controle& c : Controles) {
+std::size_t IndexElement(std::string_view nom) {
+    const auto trouve =
+        std::ranges::find_if(Elements, [nom](const Element& e) { return e.nom == nom; });
+    return static_cast<std::size_t>(trouve - std::begin(Elements));
+}
+
+std::span<const Element* const> OrdreClavier() {
+    static const std::vector<const Element*> ordre = [] {
+        std::vector<const Element*> arrets;
+        for (const Element& c : Elements) {
             if (c.prendFocus()) {
                 arrets.push_back(&c);
             }
         }
-        std::ranges::sort(arrets, {}, &Controle::tabIndex);
+        std::ranges::sort(arrets, {}, &Element::tabIndex);
         return arrets;
     }();
     return ordre;
 }
 
-void Construit(QWidget* zoneClient) {
-    for (const Controle& c : Controles) {
-        QWidget* parent = c.cadre ? zoneClient->findChild<QWidget*>(QString::fromUtf8(c.cadre),
-                                                                    Qt::FindDirectChildrenOnly)
-                                  : zoneClient;
-        Habille(c, CreeWidget(c, parent));
+std::vector<QWidget*> Construit(QWidget* zoneClient) {
+    std::vector<QWidget*> widgets;
+    widgets.reserve(std::size(Elements));
+    for (const Element& c : Elements) {
+        // Frames come before what they hold.
+        QWidget* parent = c.cadre ? widgets[IndexElement(c.cadre)] : zoneClient;
+        QWidget* w = CreeWidget(c, parent);
+        Habille(c, w);
+        widgets.push_back(w);
     }
-    zoneClient->findChild<Rose*>()->raise();
+    widgets[IndexElement("Rose")]->raise();
 
     const auto arrets = OrdreClavier();
     for (std::size_t i = 1; i < arrets.size(); ++i) {
-        QWidget::setTabOrder(zoneClient->findChild<QWidget*>(QString::fromUtf8(arrets[i - 1]->nom)),
-                             zoneClient->findChild<QWidget*>(QString::fromUtf8(arrets[i]->nom)));
+        QWidget::setTabOrder(widgets[arrets[i - 1] - Elements], widgets[arrets[i] - Elements]);
     }
+    return widgets;
 }
 
 } // namespace vantrel::ui

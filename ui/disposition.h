@@ -2,24 +2,18 @@
 // in the keyboard order. The window builds its widgets from this table and nothing else.
 #pragma once
 
-#include <QPointF>
+#include "twips.h"
+
 #include <QRect>
 #include <optional>
 #include <span>
+#include <string_view>
+#include <vector>
 
 class QFont;
 class QWidget;
 
 namespace vantrel::ui {
-
-/// Twips per logical pixel (1440 twips an inch at 96 pixels an inch).
-inline constexpr int TwipsParPixel = 15;
-
-/// The only conversions from twips to pixels. A rectangle is converted edge by edge, so that
-/// controls that touch in twips still touch in pixels.
-int EnPixels(int twips);
-QRect EnPixels(const QRect& twips);
-QPointF EnPixels(QPointF twips);
 
 /// The client area below the menu bar, in twips.
 inline constexpr int LargeurClient = 8850;
@@ -42,7 +36,8 @@ struct Rvb {
 inline constexpr Rvb Bleu{0, 0, 255};
 inline constexpr Rvb Noir{0, 0, 0};
 
-struct Controle {
+/// One control of the window: a row of the layout table.
+struct Element {
     const char* nom; // the widget's objectName
     Genre genre;
     const char* cadre; // the frame holding it; nullptr for a frame (the client area)
@@ -65,16 +60,20 @@ struct Controle {
 };
 
 /// Every control of the window, frames first, each frame before what it holds.
-std::span<const Controle> Disposition();
+std::span<const Element> Disposition();
+
+/// Where a control stands in the table (its index), by name; the table's size for none.
+std::size_t IndexElement(std::string_view nom);
 
 /// The keyboard stops, in tab-index order.
-std::span<const Controle* const> OrdreClavier();
+std::span<const Element* const> OrdreClavier();
 
 /// The window's face: "MS Sans Serif" where the system has it, else the plain sans-serif
 /// face, at the same size.
 QFont Police(double points = 8.25, bool souligne = false);
 
-/// Creates the widgets of the table inside the client area.
-void Construit(QWidget* zoneClient);
+/// Creates the widgets of the table inside the client area, in their keyboard order; returns
+/// them in the table's order.
+std::vector<QWidget*> Construit(QWidget* zoneClient);
 
 } // namespace vantrel::ui

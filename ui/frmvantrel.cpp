@@ -4,9 +4,7 @@
 #include "rose.h"
 #include "vantrel/complements.h"
 #include "vantrel/controle.h"
-#include "vantrel/coordonnees.h"
 #include "vantrel/evenements.h"
-#include "vantrel/texte.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -15,16 +13,12 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-
-// The pictures are compiled into this library; a static library must register them itself.
-static void ChargeImages() {
-    Q_INIT_RESOURCE(vantrel);
-}
 
 namespace vantrel::ui {
 
@@ -34,10 +28,16 @@ QString EnQString(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+// The widget name of each field, in the order of Champ.
+constexpr std::array<std::string_view, NombreChampsFenetre> NomsChamps = {
+    "MonLocator", "SonLocator", "MaLati", "MaLongi", "SaLati",     "SaLongi",
+    "Distance",   "Azimut",     "Dlo",    "Mlo",     "Slo",        "Elo",
+    "Dla",        "Mla",        "Sla",    "Ela",     "TxtLocator",
+};
+
 } // namespace
 
 FrmVantrel::FrmVantrel(QWidget* parent) : QMainWindow(parent) {
-    ChargeImages();
     setObjectName(QStringLiteral("FrmVantrel"));
     setWindowTitle(QStringLiteral("Vantrel"));
     setFont(Police());
@@ -45,28 +45,36 @@ FrmVantrel::FrmVantrel(QWidget* parent) : QMainWindow(parent) {
     auto* zoneClient = new QWidget(this);
     zoneClient->setFixedSize(EnPixels(LargeurClient), EnPixels(HauteurClient));
     setCentralWidget(zoneClient);
-    Construit(zoneClient);
-    rose_ = findChild<Rose*>(QStringLiteral("Rose"));
+    const std::vector<QWidget*> widgets = Construit(zoneClient);
+    const auto widget = [&widgets](std::string_view nom) { return widgets[IndexElement(nom)]; };
+    for (std::size_t i = 0; i < NomsChamps.size(); ++i) {
+        boites_[i] = qobject_cast<QLineEdit*>(widget(NomsChamps[i]));
+    }
+    elo_ = qobject_cast<QComboBox*>(widget("Elo"));
+    ela_ = qobject_cast<QComboBox*>(widget("Ela"));
+    cmd_ = qobject_cast<QPushButton*>(widget("Cmd"));
+    command1_ = qobject_cast<QPushButton*>(widget("Command1"));
+    cmdEfface_ = qobject_cast<QPushButton*>(widget("CmdEfface"));
+    image1_ = qobject_cast<QLabel*>(widget("Image1"));
+    rose_ = qobject_cast<Rose*>(widget("Rose"));
 
     QAction* quitter = menuBar()->addAction(QStringLiteral("&Quitter"), this, &QWidget::close);
     quitter->setObjectName(QStringLiteral("Mnu_Quitter"));
     // Nothing follows a resize: the window keeps the size of its contents.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Widget<QPushButton>("Cmd"), &QPushButton::clicked, this, &FrmVantrel::Cmd_Click);
-    connect(Widget<QPushButton>("Command1"), &QPushButton::clicked, this,
-            &FrmVantrel::Command1_Click);
-    connect(Widget<QPushButton>("CmdEfface"), &QPushButton::clicked, this,
-            &FrmVantrel::CmdEfface_Click);
+    connect(cmd_, &QPushButton::clicked, this, &FrmVantrel::Cmd_Click);
+    connect(command1_, &QPushButton::clicked, this, &FrmVantrel::Command1_Click);
+    connect(cmdEfface_, &QPushButton::clicked, this, &FrmVantrel::CmdEfface_Click);
 
-    for (const Controle* arret : OrdreClavier()) {
-        Widget<QWidget>(arret->nom)->installEventFilter(this);
+    for (const Element* arret : OrdreClavier()) {
+        widget(arret->nom)->installEventFilter(this);
     }
 
     RemplaceInvite({});
     Form_Load();
     DecritAzimut({});
-    Widget<QWidget>(OrdreClavier().front()->nom)->setFocus();
+    widget(OrdreClavier().front()->nom)->setFocus();
 }
 
 void FrmVantrel::RemplaceInvite(Invite invite) {
@@ -81,33 +89,20 @@ void FrmVantrel::RemplaceInvite(Invite invite) {
     };
 }
 
-template <class T> T* FrmVantrel::Widget(const char* nom) const {
-    return findChild<T*>(QString::fromUtf8(nom));
-}
-
-QWidget* FrmVantrel::Widget(Champ champ) const {
-    return findChild<QWidget*>(EnQString(NomChamp(champ)));
-}
-
 std::string FrmVantrel::LitChamp(Champ champ) const {
-    QWidget* w = Widget(champ);
-    if (auto* champTexte = qobject_cast<QLineEdit*>(w)) {
-        return champTexte->text().toStdString();
+    switch (champ) {
+    case Champ::Elo:
+        return elo_->currentText().toStdString();
+    case Champ::Ela:
+        return ela_->currentText().toStdString();
+    default:
+        return boite(champ)->text().toStdString();
     }
-    if (auto* liste = qobject_cast<QComboBox*>(w)) {
-        return liste->currentText().toStdString();
-    }
-    return {};
 }
 
 void FrmVantrel::EcritChamp(Champ champ, std::string_view texte) {
     const QString nouveau = EnQString(texte);
-    QWidget* w = Widget(champ);
-    if (auto* liste = qobject_cast<QComboBox*>(w)) {
-        liste->setCurrentIndex(liste->findText(nouveau));
-        return;
-    }
-    auto* champTexte = qobject_cast<QLineEdit*>(w);
+    QLineEdit* champTexte = boite(champ);
     champTexte->setText(nouveau);
     // A narrow box shows the start of its text, not its end.
     champTexte->setCursorPosition(0);
@@ -119,28 +114,18 @@ void FrmVantrel::EcritChamp(Champ champ, std::string_view texte) {
 }
 
 void FrmVantrel::AfficheMessage(std::string_view invite) {
-    ++nombreInvites_;
     invite_(EnQString(invite));
 }
 
 void FrmVantrel::DecritAzimut(const QString& azimut) {
-    auto* cadran = Widget<QLabel>("Image1");
-    const auto textes = DecritCalcul(etat_, azimut.toStdString());
     // The result boxes say more to whoever hovers them or reads them aloud.
-    const auto complete = [](QWidget* boite, const QString& texte) {
-        boite->setToolTip(texte);
-        boite->setAccessibleDescription(texte);
-    };
-    if (textes) {
-        cadran->setAccessibleDescription(EnQString(textes->description));
-        complete(Widget(Champ::Distance), EnQString(textes->distance));
-        complete(Widget(Champ::Azimut), EnQString(textes->azimut));
-        return;
+    const TextesComplements textes = DecritCalcul(etat_.AngleDist, azimut.toStdString());
+    image1_->setAccessibleDescription(EnQString(textes.description));
+    for (const auto& [champ, texte] :
+         {std::pair{Champ::Distance, &textes.distance}, {Champ::Azimut, &textes.azimut}}) {
+        boite(champ)->setToolTip(EnQString(*texte));
+        boite(champ)->setAccessibleDescription(EnQString(*texte));
     }
-    cadran->setAccessibleDescription(
-        QStringLiteral("Aiguille à %1 degrés").arg(ValeurTexte(azimut)));
-    complete(Widget(Champ::Distance), {});
-    complete(Widget(Champ::Azimut), {});
 }
 
 void FrmVantrel::Form_Load() {
@@ -148,19 +133,15 @@ void FrmVantrel::Form_Load() {
     const QRect ecran = screen()->geometry();
     move(ecran.x() + (ecran.width() - width()) / 2, ecran.y() + (ecran.height() - height()) / 2);
 
-    Widget<QComboBox>("Elo")->addItems({QStringLiteral("Est"), QStringLiteral("Ouest")});
-    Widget<QComboBox>("Ela")->addItems({QStringLiteral("Nord"), QStringLiteral("Sud")});
-    for (const char* nom : {"Elo", "Ela"}) {
-        Widget<QComboBox>(nom)->setCurrentIndex(-1);
-    }
+    elo_->addItems({QStringLiteral("Est"), QStringLiteral("Ouest")});
+    ela_->addItems({QStringLiteral("Nord"), QStringLiteral("Sud")});
+    elo_->setCurrentIndex(-1);
+    ela_->setCurrentIndex(-1);
 }
 
 void FrmVantrel::Cmd_Click() {
-    // The user's locale is looked up at the first use, not while the window opens.
-    if (!langue_) {
-        langue_ = LocaleUtilisateur();
-    }
-    DemandeLocator(*this, *langue_);
+    // Numbers are read as the user writes them, with his locale's decimal separator.
+    DemandeLocator(*this, {QLocale::system().decimalPoint().toStdString()});
 }
 
 void FrmVantrel::Command1_Click() {
@@ -178,9 +159,7 @@ void FrmVantrel::MonLocator_LostFocus(Qt::FocusReason raison) {
         raison == Qt::MenuBarFocusReason) {
         return;
     }
-    const int avant = nombreInvites_;
-    QuitteMonLocator(etat_, *this);
-    if (raison == Qt::MouseFocusReason && nombreInvites_ != avant) {
+    if (!QuitteMonLocator(etat_, *this) && raison == Qt::MouseFocusReason) {
         // The press is delivered once this returns: let the filter swallow it. Should it land
         // on no filtered control, the next turn of the event loop forgets it.
         pressionAIgnorer_ = true;
@@ -189,31 +168,31 @@ void FrmVantrel::MonLocator_LostFocus(Qt::FocusReason raison) {
 }
 
 bool FrmVantrel::Locator_KeyPress(QObject* champ, QKeyEvent* touche) {
-    const std::u32string texte = touche->text().toStdU32String();
+    const QString texte = touche->text();
     if (texte.size() != 1) {
         return false;
     }
-    const unsigned char code = CodeAnsi(texte.front());
-    if (code == CodeInconnu && texte.front() != U'?') {
-        return false; // not in the code page: typed as it is
+    // The keystroke rule changes a to z alone, whose codes are the same in every code page.
+    const char16_t code = texte.front().unicode();
+    if (code > 0x7F) {
+        return false;
     }
-    const std::int16_t KeyAscii = MetMajuscule(code);
+    const std::int16_t KeyAscii = MetMajuscule(static_cast<std::int16_t>(code));
     if (KeyAscii == code) {
         return false;
     }
-    const char32_t remplacant = CaractereAnsi(static_cast<unsigned char>(KeyAscii));
     QKeyEvent remplacee(touche->type(), touche->key(), touche->modifiers(),
                         touche->nativeScanCode(), touche->nativeVirtualKey(),
-                        touche->nativeModifiers(), QString::fromUcs4(&remplacant, 1),
-                        touche->isAutoRepeat(), touche->count());
+                        touche->nativeModifiers(), QString(QChar(KeyAscii)), touche->isAutoRepeat(),
+                        touche->count());
     QCoreApplication::sendEvent(champ, &remplacee);
     touche->setAccepted(remplacee.isAccepted());
     return true;
 }
 
 bool FrmVantrel::eventFilter(QObject* objet, QEvent* evenement) {
-    const QString nom = objet->objectName();
-    const bool champLocator = nom == u"MonLocator" || nom == u"SonLocator";
+    const bool champLocator =
+        objet == boite(Champ::MonLocator) || objet == boite(Champ::SonLocator);
     switch (evenement->type()) {
     case QEvent::KeyPress:
         if (champLocator) {
@@ -221,7 +200,7 @@ bool FrmVantrel::eventFilter(QObject* objet, QEvent* evenement) {
         }
         break;
     case QEvent::FocusOut:
-        if (nom == u"MonLocator") {
+        if (objet == boite(Champ::MonLocator)) {
             MonLocator_LostFocus(static_cast<QFocusEvent*>(evenement)->reason());
         }
         break;

@@ -1,17 +1,19 @@
-// The one window: builds the layout, hands the user's actions to the locator arithmetic and
-// shows what it writes.
+// The one window: builds the layout, hands the user's actions to the handlers of the locator
+// arithmetic and shows what they write.
 #pragma once
 
 #include "vantrel/champs.h"
 #include "vantrel/etat_calcul.h"
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
-#include <locale>
-#include <optional>
 
+class QComboBox;
 class QKeyEvent;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace vantrel::ui {
 
@@ -47,14 +49,22 @@ private:
     bool Locator_KeyPress(QObject* champ, QKeyEvent* touche);
     void DecritAzimut(const QString& azimut);
 
-    template <class T> T* Widget(const char* nom) const;
-    QWidget* Widget(Champ champ) const;
+    QLineEdit* boite(Champ champ) const { return boites_[static_cast<std::size_t>(champ)]; }
 
     EtatCalcul etat_;
-    std::optional<std::locale> langue_; // the user's, for reading numbers
     Invite invite_;
+
+    // The text boxes by field (none for the two lists), the lists and the controls the
+    // handlers need.
+    std::array<QLineEdit*, NombreChampsFenetre> boites_{};
+    QComboBox* elo_ = nullptr;
+    QComboBox* ela_ = nullptr;
+    QPushButton* cmd_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QPushButton* cmdEfface_ = nullptr;
+    QLabel* image1_ = nullptr;
     Rose* rose_ = nullptr;
-    int nombreInvites_ = 0;
+
     // The mouse press that moved the focus out of MonLocator was answered by a rejection
     // prompt: it must not go on to act on the control it landed on.
     bool pressionAIgnorer_ = false;

@@ -1,7 +1,7 @@
 #include "rose.h"
 
-#include "disposition.h"
 #include "geometrie_cadran.h"
+#include "twips.h"
 
 #include <QPainter>
 #include <QPen>
@@ -12,13 +12,6 @@
 namespace vantrel::ui {
 
 namespace {
-
-// Where each redraw puts the needle before turning it: the centre of the dial, and the tip
-// straight above it (the pivot the dial picture is drawn round).
-constexpr float CentreX = cadran::PivotX;
-constexpr float CentreY = cadran::PivotY;
-constexpr float PointeX = CentreX;
-constexpr float PointeY = CentreY - cadran::LongueurAiguille;
 
 // Degrees to radians as the needle has always turned: five decimals of pi.
 constexpr double PiAiguille = 3.14159;
@@ -101,11 +94,11 @@ Rose::Rose(QLineF depart, QWidget* parent)
 }
 
 void Rose::Azimut_Change(QStringView azimut) {
-    X1 = PointeX;
-    Y1 = PointeY;
-    X2 = CentreX;
-    Y2 = CentreY;
-    const float r = Y2 - Y1;
+    // Each redraw turns the needle round the centre of the dial, the pivot the picture is drawn
+    // round, from straight up.
+    X2 = cadran::PivotX;
+    Y2 = cadran::PivotY;
+    const double r = cadran::LongueurAiguille;
     const double theta = ValeurTexte(azimut) / 360 * PiAiguille * 2;
     const double dy = r * std::cos(theta);
     const double dx = r * std::sin(theta);

@@ -1,4 +1,4 @@
-// Times one start-up: starts PROGRAM with VANTREL_MESURE_DEMARRAGE=1, reads the steady-clock
+// Times one start-up: starts PROGRAM (built with the first-paint hook), reads the steady-clock
 // time it prints at its first painted frame, and takes its peak resident memory from wait4.
 // Prints one line: "<milliseconds to first paint> <peak RSS in KiB>".
 //
@@ -48,7 +48,6 @@ int main(int argc, char* argv[]) {
         close(tube[0]);
         dup2(tube[1], STDOUT_FILENO);
         close(tube[1]);
-        setenv("VANTREL_MESURE_DEMARRAGE", "1", 1);
         execvp(argv[1], argv + 1);
         std::fprintf(stderr, "%s: %s\n", argv[1], std::strerror(errno));
         _exit(127);
@@ -116,8 +115,7 @@ int main(int argc, char* argv[]) {
         debutLigne = finLigne + 1;
     }
     if (peinture < debut) {
-        std::fprintf(stderr, "%s: printed no first-paint timestamp (VANTREL_MESURE_DEMARRAGE)\n",
-                     argv[1]);
+        std::fprintf(stderr, "%s: printed no first-paint timestamp\n", argv[1]);
         return 1;
     }
 

@@ -1,6 +1,7 @@
 #include "vantrel/complements.h"
 
 #include "vantrel/constantes.h"
+#include "vantrel/distance.h"
 
 #include <array>
 #include <charconv>
@@ -20,14 +21,6 @@ constexpr double SecteurCardinal = TourComplet / PointsCardinaux.size();
 constexpr std::string_view Aucun = "—";
 
 } // namespace
-
-double DistanceCheminCourt(double AngleDist) {
-    return AngleDist * CirconferenceTerre / 2 / Pi;
-}
-
-long long ArrondiDistance(double kilometres) {
-    return static_cast<long long>(std::floor(kilometres + 0.5));
-}
 
 long long DistanceCheminLong(double cheminCourt) {
     return ArrondiDistance(CirconferenceTerre - cheminCourt);
@@ -49,25 +42,25 @@ std::string_view PointCardinal(double azimut) {
                                                     n)];
 }
 
-std::optional<TextesComplements> DecritCalcul(const EtatCalcul& etat, std::string_view azimut) {
+TextesComplements DecritCalcul(double AngleDist, std::string_view azimut) {
     int degres = 0;
     const auto [fin, erreur] =
         std::from_chars(azimut.data(), azimut.data() + azimut.size(), degres);
     if (azimut.empty() || erreur != std::errc() || fin != azimut.data() + azimut.size()) {
-        return std::nullopt;
+        return {{}, {}, "Aiguille à 0 degrés"};
     }
-    const double court = DistanceCheminCourt(etat.AngleDist);
+    const double court = KilometresCheminCourt(AngleDist);
     const std::string kilometres = std::to_string(ArrondiDistance(court));
-    const std::string milles = std::to_string(Milles(court));
     const std::string point(PointCardinal(degres));
-    const bool confondus = etat.AngleDist == 0;
+    const bool confondus = AngleDist == 0;
+    const int inverse = AzimutCheminLong(degres);
+    const std::string pointInverse(PointCardinal(inverse));
+    const std::string kilometresLong = std::to_string(DistanceCheminLong(court));
 
     TextesComplements textes;
     textes.distance =
-        kilometres + " km (" + milles + " milles) — chemin long : " +
-        (confondus ? std::string(Aucun) : std::to_string(DistanceCheminLong(court)) + " km");
-    const int inverse = AzimutCheminLong(degres);
-    const std::string pointInverse(PointCardinal(inverse));
+        kilometres + " km (" + std::to_string(Milles(court)) +
+        " milles) — chemin long : " + (confondus ? std::string(Aucun) : kilometresLong + " km");
     textes.azimut =
         std::to_string(degres) + "° " + point + " — chemin long : " +
         (confondus ? std::string(Aucun) : std::to_string(inverse) + "° " + pointInverse);
@@ -76,7 +69,7 @@ std::optional<TextesComplements> DecritCalcul(const EtatCalcul& etat, std::strin
         " kilomètres" +
         (confondus ? std::string(" ; pas de chemin long")
                    : " ; chemin long à " + std::to_string(inverse) + " degrés, " + pointInverse +
-                         ", pour " + std::to_string(DistanceCheminLong(court)) + " kilomètres");
+                         ", pour " + kilometresLong + " kilomètres");
     return textes;
 }
 

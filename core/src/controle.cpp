@@ -1,11 +1,9 @@
 #include "vantrel/controle.h"
 
-#include "vantrel/constantes.h"
 #include "vantrel/messages.h"
-#include "vantrel/position.h"
 #include "vantrel/texte.h"
 
-#include <string>
+#include <array>
 
 namespace vantrel {
 
@@ -28,6 +26,10 @@ constexpr std::array<RegleCaractere, 6> ReglesLocator = {{
     {'A', 'X', " : Le sixième caractère n'est pas une lettre valide."},
 }};
 
+Verdict Refuse(std::string message) {
+    return {std::nullopt, std::move(message)};
+}
+
 } // namespace
 
 std::int16_t MetMajuscule(std::int16_t KeyAscii) {
@@ -41,33 +43,23 @@ std::string NormaliseLocator(std::string_view texte) {
     return std::string(EnleveEspaces(Majuscule(texte)));
 }
 
-Controle VerifieLocator(std::string_view texte) {
+Verdict VerifieLocator(std::string_view texte) {
     std::string locator = NormaliseLocator(texte);
     if (locator.empty()) {
-        return Controle::refuse(std::string(messages::LocatorVide));
+        return Refuse(std::string(messages::LocatorVide));
     }
     const std::vector<unsigned char> codes = CodesAnsi(locator);
     if (codes.size() != ReglesLocator.size()) {
-        return Controle::refuse(locator + std::string(messages::LongueurLocator));
+        return Refuse(locator + std::string(messages::LongueurLocator));
     }
     for (std::size_t i = 0; i < codes.size(); ++i) {
         const RegleCaractere& regle = ReglesLocator[i];
         if (codes[i] < regle.minimum || codes[i] > regle.maximum) {
-            return Controle::refuse(std::to_string(codes[i]) + std::string(regle.refus));
+            return Refuse(std::to_string(codes[i]) + std::string(regle.refus));
         }
     }
     // Every accepted character is ASCII, so the text holds exactly six bytes.
-    return Controle::accepte(std::move(locator));
-}
-
-bool ControleLocator(std::string_view texte, EtatCalcul& etat, InterfaceChamps& champs) {
-    const Controle controle = VerifieLocator(texte);
-    if (!controle) {
-        champs.AfficheMessage(controle.message);
-        return false;
-    }
-    PositionMonLocator(*controle.locator, etat, champs);
-    return true;
+    return {Locator(std::move(locator)), {}};
 }
 
 } // namespace vantrel

@@ -4,104 +4,80 @@
 
 #include <charconv>
 #include <cmath>
-#include <ios>
 
 namespace vantrel {
 
 namespace {
 
-// The number reader of the locale, on a plain character range: what `>>` on a stream does,
-// without building a stream (and copying the text into it) for every number.
-struct LecteurNombre : std::num_get<char, const char*> {
-    LecteurNombre() : std::num_get<char, const char*>(1) {}
-};
+constexpr std::string_view Blancs = " \t";
 
-// The only state the reader takes from a stream: its locale.
-struct FormatLecture : std::ios_base {
-    explicit FormatLecture(const std::locale& langue) { imbue(langue); }
-};
-
-// What people type nearly always, an optional minus, digits and at most one decimal separator
-// of the locale, read by std::from_chars: the locale's reader gives the same value for such a
-// text, at several times the cost. Anything else (a plus sign, an exponent, groups, the
-// locale's other blanks) is left to that reader: no result here means "not simple", not "not
-// a number".
-std::optional<double> LitNombreSimple(const char* premier, const char* fin,
-                                      const std::locale& langue) {
-    constexpr std::ptrdiff_t LongueurMaximale = 32;
-    if (fin - premier > LongueurMaximale) {
-        return std::nullopt;
+// Copies the digits at the start of `texte` to `sortie`; returns how many there were.
+std::size_t CopieChiffres(std::string_view& texte, std::string& sortie) {
+    std::size_t n = 0;
+    while (n < texte.size() && texte[n] >= '0' && texte[n] <= '9') {
+        ++n;
     }
-    const char separateur = std::use_facet<std::numpunct<char>>(langue).decimal_point();
-    char tampon[LongueurMaximale];
-    char* sortie = tampon;
-    bool chiffre = false, decimale = false;
-    for (const char* c = premier; c != fin; ++c) {
-        if (*c >= '0' && *c <= '9') {
-            chiffre = true;
-            *sortie++ = *c;
-        } else if (*c == separateur && !decimale) {
-            decimale = true;
-            *sortie++ = '.';
-        } else if (*c == '-' && c == premier) {
-            *sortie++ = '-';
-        } else {
-            return std::nullopt;
+    sortie.append(texte.substr(0, n));
+    texte.remove_prefix(n);
+    return n;
+}
+
+// A leading sign, if any, copied ("+" dropped: from_chars takes none).
+void CopieSigne(std::string_view& texte, std::string& sortie) {
+    if (!texte.empty() && (texte.front() == '-' || texte.front() == '+')) {
+        if (texte.front() == '-') {
+            sortie += '-';
         }
+        texte.remove_prefix(1);
     }
-    double valeur = 0;
-    const auto [suite, erreur] = std::from_chars(tampon, sortie, valeur);
-    if (!chiffre || erreur != std::errc() || suite != sortie) {
-        return std::nullopt;
-    }
-    return valeur;
 }
 
 } // namespace
 
-std::optional<double> LitNombre(const std::string& texte, const std::locale& langue) {
-    // Blanks around the number are dropped here: a locale whose group separator is a space
-    // would otherwise take a trailing one for a malformed group.
-    const auto debut = texte.find_first_not_of(" \t");
-    if (debut == std::string::npos) {
+std::optional<double> LitNombre(std::string_view texte, const FormatNombres& format) {
+    const auto debut = texte.find_first_not_of(Blancs);
+    if (debut == std::string_view::npos) {
         return std::nullopt;
     }
-    const char* premier = texte.data() + debut;
-    const char* const fin = texte.data() + texte.find_last_not_of(" \t") + 1;
-    if (const auto simple = LitNombreSimple(premier, fin, langue)) {
-        return *simple;
-    }
-    // Any other leading white space of the locale is skipped, as `>>` skips it.
-    const auto& classes = std::use_facet<std::ctype<char>>(langue);
-    while (premier != fin && classes.is(std::ctype_base::space, *premier)) {
-        ++premier;
-    }
+    texte = texte.substr(debut, texte.find_last_not_of(Blancs) - debut + 1);
 
-    static const LecteurNombre lecteur;
-    FormatLecture format(langue);
-    std::ios_base::iostate etat = std::ios_base::goodbit;
+    // Rebuilt with "." for std::from_chars, which reads the same way whatever the locale.
+    std::string nombre;
+    CopieSigne(texte, nombre);
+    std::size_t chiffres = CopieChiffres(texte, nombre);
+    const std::string_view separateur = format.separateurDecimal;
+    if (!separateur.empty() && texte.starts_with(separateur)) {
+        texte.remove_prefix(separateur.size());
+        nombre += '.';
+        chiffres += CopieChiffres(texte, nombre);
+    }
+    if (chiffres == 0) {
+        return std::nullopt;
+    }
+    if (!texte.empty() && (texte.front() == 'e' || texte.front() == 'E')) {
+        texte.remove_prefix(1);
+        nombre += 'e';
+        CopieSigne(texte, nombre);
+        if (CopieChiffres(texte, nombre) == 0) {
+            return std::nullopt;
+        }
+    }
     double valeur = 0;
-    if (lecteur.get(premier, fin, format, etat, valeur) != fin || (etat & std::ios_base::failbit)) {
+    const auto [fin, erreur] =
+        std::from_chars(nombre.data(), nombre.data() + nombre.size(), valeur);
+    if (!texte.empty() || erreur != std::errc() || fin != nombre.data() + nombre.size()) {
         return std::nullopt;
     }
     return valeur;
 }
 
-std::locale LocaleUtilisateur() {
-    try {
-        return std::locale("");
-    } catch (const std::runtime_error&) {
-        return std::locale::classic();
-    }
-}
-
-std::optional<std::string> locator(const PositionDMS& position, const std::locale& langue) {
-    const auto Dlo = LitNombre(position.Dlo, langue);
-    const auto Mlo = LitNombre(position.Mlo, langue);
-    const auto Slo = LitNombre(position.Slo, langue);
-    const auto Dla = LitNombre(position.Dla, langue);
-    const auto Mla = LitNombre(position.Mla, langue);
-    const auto Sla = LitNombre(position.Sla, langue);
+std::optional<std::string> locator(const PositionDMS& position, const FormatNombres& format) {
+    const auto Dlo = LitNombre(position.Dlo, format);
+    const auto Mlo = LitNombre(position.Mlo, format);
+    const auto Slo = LitNombre(position.Slo, format);
+    const auto Dla = LitNombre(position.Dla, format);
+    const auto Mla = LitNombre(position.Mla, format);
+    const auto Sla = LitNombre(position.Sla, format);
     if (!Dlo || !Mlo || !Slo || !Dla || !Mla || !Sla) {
         return std::nullopt;
     }

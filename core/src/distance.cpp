@@ -1,7 +1,6 @@
 #include "vantrel/distance.h"
 
 #include "vantrel/constantes.h"
-#include "vantrel/controle.h"
 #include "vantrel/position.h"
 
 #include <algorithm>
@@ -25,10 +24,6 @@ double ArcCosinus(double cosinus) {
     return -std::atan(cosinus / std::sqrt(1 - cosinus * cosinus)) + Pi / 2;
 }
 
-double EnRadians(std::int16_t degres, double minutes) {
-    return (degres + minutes / 60) * Pi / 180;
-}
-
 // Whether the second longitude lies east of the first along the short way round: their
 // difference folded into (-Pi, Pi] is positive. Equal longitudes are not east.
 bool VersEst(double deLongitude, double versLongitude) {
@@ -41,61 +36,46 @@ bool VersEst(double deLongitude, double versLongitude) {
     return ecart > 0;
 }
 
-std::string Entier(double valeur) {
-    return std::to_string(static_cast<long long>(valeur));
-}
-
 } // namespace
 
-void tally(EtatCalcul& etat, InterfaceChamps& champs) {
-    const Controle controle = VerifieLocator(champs.LitChamp(Champ::SonLocator));
-    if (!controle) {
-        champs.AfficheMessage(controle.message);
-        return;
-    }
-    const Locator& sonLocator = *controle.locator;
+double EnRadians(std::int16_t degres, double minutes) {
+    return (degres + minutes / 60) * Pi / 180;
+}
 
-    etat.Pi = Pi;
-    etat.MaLatRad = EnRadians(etat.MaLatDeg, etat.MaLatMin);
-    etat.MaLonRad = EnRadians(etat.MaLonDeg, etat.MaLonMin);
+double KilometresCheminCourt(double AngleDist) {
+    return AngleDist * CirconferenceTerre / 2 / Pi;
+}
 
-    champs.EcritChamp(Champ::SaLati, RetientCoordonnee(LatitudeLocator(sonLocator), etat.SaLatDeg,
-                                                       etat.SaLatMin, etat.Hemisphere));
-    etat.SaLatRad = EnRadians(etat.SaLatDeg, etat.SaLatMin);
-    champs.EcritChamp(Champ::SaLongi, RetientCoordonnee(LongitudeLocator(sonLocator), etat.SaLonDeg,
-                                                        etat.SaLonMin, etat.Hemisphere));
-    etat.SaLonRad = EnRadians(etat.SaLonDeg, etat.SaLonMin);
+long long ArrondiDistance(double kilometres) {
+    return static_cast<long long>(math_floor(kilometres + 0.5));
+}
 
-    // Spherical law of cosines on the co-latitudes.
-    const bool confondus = etat.MaLatRad == etat.SaLatRad && etat.MaLonRad == etat.SaLonRad;
-    etat.CosDist =
-        confondus ? 1
-                  : std::cos(etat.MaLonRad - etat.SaLonRad) * std::sin(Pi / 2 - etat.SaLatRad) *
-                            std::sin(Pi / 2 - etat.MaLatRad) +
-                        std::cos(Pi / 2 - etat.SaLatRad) * std::cos(Pi / 2 - etat.MaLatRad);
-    etat.AngleDist = ArcCosinus(etat.CosDist);
-    champs.EcritChamp(Champ::Distance,
-                      Entier(math_floor(etat.AngleDist * CirconferenceTerre / 2 / Pi + 0.5)));
+Chemin CalculeChemin(double MaLatRad, double MaLonRad, double SaLatRad, double SaLonRad) {
+    Chemin chemin{};
+    // Spherical law of cosines on the co-latitudes; one place is exactly 1.
+    const bool confondus = MaLatRad == SaLatRad && MaLonRad == SaLonRad;
+    chemin.CosDist = confondus ? 1
+                               : std::cos(MaLonRad - SaLonRad) * std::sin(Pi / 2 - SaLatRad) *
+                                         std::sin(Pi / 2 - MaLatRad) +
+                                     std::cos(Pi / 2 - SaLatRad) * std::cos(Pi / 2 - MaLatRad);
+    chemin.AngleDist = ArcCosinus(chemin.CosDist);
+    chemin.kilometres = ArrondiDistance(KilometresCheminCourt(chemin.AngleDist));
 
-    if (etat.AngleDist == 0) {
+    if (chemin.AngleDist == 0) {
         // One place: no direction to point in.
-        etat.CosAzimut = 1;
-        etat.AngleAzimut = 0;
-        champs.EcritChamp(Champ::Azimut, "0");
-    } else {
-        etat.CosAzimut =
-            (std::sin(etat.SaLatRad) - std::sin(etat.MaLatRad) * std::cos(etat.AngleDist)) /
-            std::sin(etat.AngleDist) / std::cos(etat.MaLatRad);
-        etat.AngleAzimut = ArcCosinus(etat.CosAzimut);
-        const double degres = math_floor(etat.AngleAzimut * 180 / Pi);
-        // East along the short great circle: the angle as it is; otherwise measured the other
-        // way round.
-        champs.EcritChamp(
-            Champ::Azimut,
-            Entier(VersEst(etat.MaLonRad, etat.SaLonRad) ? degres : TourComplet - degres));
+        chemin.CosAzimut = 1;
+        chemin.AngleAzimut = 0;
+        chemin.azimut = 0;
+        return chemin;
     }
-    // Assigned once more with its own text, so the needle follows every computation.
-    champs.EcritChamp(Champ::Azimut, champs.LitChamp(Champ::Azimut));
+    chemin.CosAzimut = (std::sin(SaLatRad) - std::sin(MaLatRad) * std::cos(chemin.AngleDist)) /
+                       std::sin(chemin.AngleDist) / std::cos(MaLatRad);
+    chemin.AngleAzimut = ArcCosinus(chemin.CosAzimut);
+    const auto degres = static_cast<int>(math_floor(chemin.AngleAzimut * 180 / Pi));
+    // East along the short great circle: the angle as it is; otherwise measured the other way
+    // round (due north, equal longitudes, shows 360).
+    chemin.azimut = VersEst(MaLonRad, SaLonRad) ? degres : static_cast<int>(TourComplet) - degres;
+    return chemin;
 }
 
 } // namespace vantrel

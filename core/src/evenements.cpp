@@ -1,18 +1,81 @@
 #include "vantrel/evenements.h"
 
-#include "vantrel/controle.h"
-#include "vantrel/coordonnees.h"
+#include "vantrel/constantes.h"
 #include "vantrel/distance.h"
 #include "vantrel/messages.h"
+#include "vantrel/position.h"
 #include "vantrel/texte.h"
 
 #include <array>
 
 namespace vantrel {
 
-void QuitteMonLocator(EtatCalcul& etat, InterfaceChamps& champs) {
+bool ControleLocator(std::string_view texte, EtatCalcul& etat, InterfaceChamps& champs) {
+    const Verdict verdict = VerifieLocator(texte);
+    if (!verdict) {
+        champs.AfficheMessage(verdict.message);
+        return false;
+    }
+    PositionMonLocator(*verdict.locator, etat, champs);
+    return true;
+}
+
+void PositionMonLocator(const Locator& locator, EtatCalcul& etat, InterfaceChamps& champs) {
+    const CoordonneeLocator latitude = LatitudeLocator(locator);
+    const CoordonneeLocator longitude = LongitudeLocator(locator);
+    etat.MaLatDeg = latitude.degres;
+    etat.MaLatMin = latitude.minutes;
+    etat.MaLonDeg = longitude.degres;
+    etat.MaLonMin = longitude.minutes;
+    etat.Hemisphere = longitude.hemisphere;
+    etat.MonLocatorAccepte = locator.texte();
+
+    champs.EcritChamp(Champ::MaLati, TexteCoordonnee(latitude));
+    champs.EcritChamp(Champ::MaLongi, TexteCoordonnee(longitude));
+}
+
+void tally(EtatCalcul& etat, InterfaceChamps& champs) {
+    const Verdict verdict = VerifieLocator(champs.LitChamp(Champ::SonLocator));
+    if (!verdict) {
+        champs.AfficheMessage(verdict.message);
+        return;
+    }
+    const CoordonneeLocator latitude = LatitudeLocator(*verdict.locator);
+    const CoordonneeLocator longitude = LongitudeLocator(*verdict.locator);
+    const double MaLatRad = EnRadians(etat.MaLatDeg, etat.MaLatMin);
+    const double MaLonRad = EnRadians(etat.MaLonDeg, etat.MaLonMin);
+    const double SaLatRad = EnRadians(latitude.degres, latitude.minutes);
+    const double SaLonRad = EnRadians(longitude.degres, longitude.minutes);
+    const Chemin chemin = CalculeChemin(MaLatRad, MaLonRad, SaLatRad, SaLonRad);
+
+    // Everything is kept before the first write: the window describes the path as soon as
+    // Azimut is written.
+    etat.Pi = Pi;
+    etat.MaLatRad = MaLatRad;
+    etat.MaLonRad = MaLonRad;
+    etat.SaLatDeg = latitude.degres;
+    etat.SaLatMin = latitude.minutes;
+    etat.SaLonDeg = longitude.degres;
+    etat.SaLonMin = longitude.minutes;
+    etat.SaLatRad = SaLatRad;
+    etat.SaLonRad = SaLonRad;
+    etat.Hemisphere = longitude.hemisphere;
+    etat.CosDist = chemin.CosDist;
+    etat.AngleDist = chemin.AngleDist;
+    etat.CosAzimut = chemin.CosAzimut;
+    etat.AngleAzimut = chemin.AngleAzimut;
+
+    champs.EcritChamp(Champ::SaLati, TexteCoordonnee(latitude));
+    champs.EcritChamp(Champ::SaLongi, TexteCoordonnee(longitude));
+    champs.EcritChamp(Champ::Distance, std::to_string(chemin.kilometres));
+    champs.EcritChamp(Champ::Azimut, std::to_string(chemin.azimut));
+    // Assigned once more with its own text, so the needle follows every computation.
+    champs.EcritChamp(Champ::Azimut, champs.LitChamp(Champ::Azimut));
+}
+
+bool QuitteMonLocator(EtatCalcul& etat, InterfaceChamps& champs) {
     champs.EcritChamp(Champ::MonLocator, Majuscule(champs.LitChamp(Champ::MonLocator)));
-    ControleLocator(champs.LitChamp(Champ::MonLocator), etat, champs);
+    return ControleLocator(champs.LitChamp(Champ::MonLocator), etat, champs);
 }
 
 void DemandeDistance(EtatCalcul& etat, InterfaceChamps& champs) {
@@ -26,7 +89,7 @@ void DemandeDistance(EtatCalcul& etat, InterfaceChamps& champs) {
         champs.AfficheMessage(messages::SonLocatorVide);
         return;
     }
-    // The distance starts from the locator the field shows, checked and stored if need be.
+    // The distance starts from the locator the field shows, checked and kept if need be.
     const bool dejaAccepte =
         !etat.MonLocatorAccepte.empty() && NormaliseLocator(monLocator) == etat.MonLocatorAccepte;
     if (!dejaAccepte && !ControleLocator(monLocator, etat, champs)) {
@@ -35,20 +98,26 @@ void DemandeDistance(EtatCalcul& etat, InterfaceChamps& champs) {
     tally(etat, champs);
 }
 
-void DemandeLocator(InterfaceChamps& champs, const std::locale& langue) {
-    constexpr std::array ordre = {Champ::Dlo, Champ::Mlo, Champ::Slo, Champ::Elo,
-                                  Champ::Dla, Champ::Mla, Champ::Sla, Champ::Ela};
-    std::array<std::string, ordre.size()> textes;
-    for (std::size_t i = 0; i < ordre.size(); ++i) {
-        textes[i] = champs.LitChamp(ordre[i]);
-        if (textes[i].empty()) {
+void DemandeLocator(InterfaceChamps& champs, const FormatNombres& format) {
+    PositionDMS position;
+    const std::array<std::pair<Champ, std::string*>, 8> lus = {{
+        {Champ::Dlo, &position.Dlo},
+        {Champ::Mlo, &position.Mlo},
+        {Champ::Slo, &position.Slo},
+        {Champ::Elo, &position.Elo},
+        {Champ::Dla, &position.Dla},
+        {Champ::Mla, &position.Mla},
+        {Champ::Sla, &position.Sla},
+        {Champ::Ela, &position.Ela},
+    }};
+    for (const auto& [champ, texte] : lus) {
+        *texte = champs.LitChamp(champ);
+        if (texte->empty()) {
             champs.AfficheMessage(messages::SaisieIncorrecte);
             return;
         }
     }
-    const auto resultat = locator(
-        {textes[0], textes[1], textes[2], textes[3], textes[4], textes[5], textes[6], textes[7]},
-        langue);
+    const auto resultat = locator(position, format);
     if (!resultat) {
         champs.AfficheMessage(messages::SaisieIncorrecte);
         return;

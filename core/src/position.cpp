@@ -37,20 +37,4 @@ std::string TexteCoordonnee(const CoordonneeLocator& coordonnee) {
            std::string(coordonnee.hemisphere);
 }
 
-std::string RetientCoordonnee(const CoordonneeLocator& coordonnee, std::int16_t& degres,
-                              double& minutes, std::string& hemisphere) {
-    degres = coordonnee.degres;
-    minutes = coordonnee.minutes;
-    hemisphere = coordonnee.hemisphere;
-    return TexteCoordonnee(coordonnee);
-}
-
-void PositionMonLocator(const Locator& locator, EtatCalcul& etat, InterfaceChamps& champs) {
-    champs.EcritChamp(Champ::MaLati, RetientCoordonnee(LatitudeLocator(locator), etat.MaLatDeg,
-                                                       etat.MaLatMin, etat.Hemisphere));
-    champs.EcritChamp(Champ::MaLongi, RetientCoordonnee(LongitudeLocator(locator), etat.MaLonDeg,
-                                                        etat.MaLonMin, etat.Hemisphere));
-    etat.MonLocatorAccepte = locator.texte();
-}
-
 } // namespace vantrel

@@ -56,8 +56,7 @@ void AjouteUtf8(std::string& sortie, char32_t c) {
     }
 }
 
-} // namespace
-
+// Code points of a UTF-8 text; each byte of a malformed sequence becomes U+FFFD.
 std::u32string DecodeUtf8(std::string_view utf8) {
     std::u32string sortie;
     sortie.reserve(utf8.size());
@@ -103,6 +102,7 @@ std::u32string DecodeUtf8(std::string_view utf8) {
     return sortie;
 }
 
+// UTF-8 form of code points (the inverse of DecodeUtf8 for well-formed texts).
 std::string EncodeUtf8(std::u32string_view texte) {
     std::string sortie;
     sortie.reserve(texte.size());
@@ -112,6 +112,7 @@ std::string EncodeUtf8(std::u32string_view texte) {
     return sortie;
 }
 
+// Windows-1252 code of a code point, or CodeInconnu.
 unsigned char CodeAnsi(char32_t caractere) {
     if (caractere < 0x80 || (caractere >= 0xA0 && caractere <= 0xFF)) {
         return static_cast<unsigned char>(caractere);
@@ -124,6 +125,7 @@ unsigned char CodeAnsi(char32_t caractere) {
     return CodeInconnu;
 }
 
+// Code point of a Windows-1252 code (U+FFFD for the five codes the page leaves unassigned).
 char32_t CaractereAnsi(unsigned char code) {
     if (code < 0x80 || code >= 0xA0) {
         return code;
@@ -131,8 +133,6 @@ char32_t CaractereAnsi(unsigned char code) {
     const char32_t c = Ansi80a9F[code - 0x80];
     return c != 0 ? c : Remplacement;
 }
-
-namespace {
 
 // Texts typed into the window are nearly always ASCII, which is its own UTF-8 and its own
 // Windows-1252: those skip the decoding.
@@ -152,10 +152,6 @@ std::vector<unsigned char> CodesAnsi(std::string_view utf8) {
         codes.push_back(CodeAnsi(c));
     }
     return codes;
-}
-
-std::size_t NombreCaracteres(std::string_view utf8) {
-    return DecodeUtf8(utf8).size();
 }
 
 std::string Majuscule(std::string_view utf8) {

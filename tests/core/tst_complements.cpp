@@ -1,7 +1,10 @@
+// What the tooltips add to a result: the long path, statute miles, compass points.
 #include "champs_enregistres.h"
 #include "vantrel/complements.h"
+#include "vantrel/constantes.h"
 #include "vantrel/evenements.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace vantrel {
@@ -9,63 +12,54 @@ namespace {
 
 TEST(PointCardinal, SecteursDe22Degres5CentresSurChaquePoint) {
     const std::pair<double, const char*> cas[] = {
-        {0, "N"},       {11.24, "N"},   {11.25, "NNE"},  {22.5, "NNE"}, {45, "NE"},
-        {90, "E"},      {135, "SE"},    {168.74, "SSE"}, {168.75, "S"}, {180, "S"},
-        {202.5, "SSO"}, {225, "SO"},    {247.5, "OSO"},  {270, "O"},    {295, "ONO"},
-        {315, "NO"},    {337.5, "NNO"}, {348.74, "NNO"}, {348.75, "N"}, {360, "N"},
-        {-11.24, "N"},  {-90, "O"},     {720 + 90, "E"},
+        {0, "N"},      {11.24, "N"},   {11.25, "NNE"},  {45, "NE"},      {67.5, "ENE"},
+        {90, "E"},     {112.5, "ESE"}, {135, "SE"},     {157.5, "SSE"},  {168.74, "SSE"},
+        {168.75, "S"}, {202.5, "SSO"}, {225, "SO"},     {247.5, "OSO"},  {270, "O"},
+        {295, "ONO"},  {315, "NO"},    {337.5, "NNO"},  {348.74, "NNO"}, {348.75, "N"},
+        {360, "N"},    {-90, "O"},     {720 + 90, "E"},
     };
     for (const auto& [azimut, point] : cas) {
         EXPECT_EQ(PointCardinal(azimut), point) << azimut;
     }
 }
 
-TEST(AzimutCheminLong, UnDemiTourRameneEntre0Et359) {
-    const std::pair<int, int> cas[] = {{0, 180},   {295, 115}, {52, 232}, {180, 0},
-                                       {179, 359}, {360, 180}, {359, 179}};
-    for (const auto& [azimut, inverse] : cas) {
-        EXPECT_EQ(AzimutCheminLong(azimut), inverse) << azimut;
+// The long path leaves in the opposite direction and goes the rest of the way round.
+TEST(CheminLong, DemiTourEtResteDuTour) {
+    for (int azimut = 0; azimut <= 360; ++azimut) {
+        const int inverse = AzimutCheminLong(azimut);
+        EXPECT_TRUE(inverse >= 0 && inverse < 360 && (inverse - azimut + 540) % 360 == 0) << azimut;
+    }
+    for (double court : {0.0, 0.4, 6126.3, 20038.29}) {
+        EXPECT_EQ(DistanceCheminLong(court), std::floor(CirconferenceTerre - court + 0.5));
+        // The international mile is 1.609344 km.
+        EXPECT_NEAR(Milles(court), court / 1.609344, 0.5 + 1e-3) << court;
     }
 }
 
-struct CasComplements {
-    const char* mon;
-    const char* son;
-    const char* distance;
-    const char* azimut;
-};
-
-class Complements : public testing::TestWithParam<CasComplements> {};
-
-TEST_P(Complements, CheminLongMillesEtPointCardinalDApresLeCalcul) {
-    EtatCalcul etat;
-    test::ChampsEnregistres champs;
-    champs.textes[Champ::MonLocator] = GetParam().mon;
-    champs.textes[Champ::SonLocator] = GetParam().son;
-    DemandeDistance(etat, champs);
-    const auto textes = DecritCalcul(etat, champs[Champ::Azimut]);
-    ASSERT_TRUE(textes);
-    EXPECT_EQ(textes->distance, GetParam().distance);
-    EXPECT_EQ(textes->azimut, GetParam().azimut);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Paires, Complements,
-    testing::Values(
-        CasComplements{"JN38DM", "FN20XR", "6126 km (3807 milles) — chemin long : 33950 km",
-                       "295° ONO — chemin long : 115° ESE"},
-        CasComplements{"FN20XR", "JN38DM", "6126 km (3807 milles) — chemin long : 33950 km",
-                       "52° NE — chemin long : 232° SO"},
-        CasComplements{"JN38DM", "PF95AA", "15838 km (9841 milles) — chemin long : 24239 km",
-                       "87° E — chemin long : 267° O"},
-        CasComplements{"JN38DM", "JO38DM", "1113 km (692 milles) — chemin long : 38963 km",
-                       "360° N — chemin long : 180° S"},
-        CasComplements{"JN38DM", "JN38DM", "0 km (0 milles) — chemin long : —",
-                       "0° N — chemin long : —"}));
-
-TEST(DecritCalcul, RienApresUnEffacement) {
-    EXPECT_FALSE(DecritCalcul(EtatCalcul{}, ""));
-    EXPECT_FALSE(DecritCalcul(EtatCalcul{}, "12abc"));
+TEST(DecritCalcul, LesTextesDesBullesApresUnCalcul) {
+    const auto decrit = [](const char* mon, const char* son) {
+        EtatCalcul etat;
+        essais::ChampsEnregistres champs;
+        champs[Champ::MonLocator] = mon;
+        champs[Champ::SonLocator] = son;
+        DemandeDistance(etat, champs);
+        return DecritCalcul(etat.AngleDist, champs[Champ::Azimut]);
+    };
+    const TextesComplements paris = decrit("JN38DM", "FN20XR");
+    EXPECT_EQ(paris.distance, "6126 km (3807 milles) — chemin long : 33950 km");
+    EXPECT_EQ(paris.azimut, "295° ONO — chemin long : 115° ESE");
+    EXPECT_EQ(paris.description, "Aiguille à 295 degrés, ONO, pour 6126 kilomètres ; chemin long "
+                                 "à 115 degrés, ESE, pour 33950 kilomètres");
+    const TextesComplements ici = decrit("JN38DM", "JN38DM");
+    EXPECT_EQ(ici.distance, "0 km (0 milles) — chemin long : —");
+    EXPECT_EQ(ici.azimut, "0° N — chemin long : —");
+    EXPECT_EQ(ici.description, "Aiguille à 0 degrés, N, pour 0 kilomètres ; pas de chemin long");
+    // After a clear: nothing to say but where the needle points.
+    for (const char* azimut : {"", "12abc"}) {
+        const TextesComplements vide = DecritCalcul(1, azimut);
+        EXPECT_EQ(vide.distance + vide.azimut, "");
+        EXPECT_EQ(vide.description, "Aiguille à 0 degrés");
+    }
 }
 
 } // namespace

@@ -1,115 +1,105 @@
+// Distance and azimuth: against an exact geodesic on the program's sphere, computed by
+// GeographicLib, and the worked pairs of the tool's users as data rows.
 #include "champs_enregistres.h"
-#include "vantrel/controle.h"
-#include "vantrel/distance.h"
+#include "vantrel/constantes.h"
+#include "vantrel/evenements.h"
 
+#include <GeographicLib/Geodesic.hpp>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace vantrel {
 namespace {
 
-using test::ChampsEnregistres;
-using test::Ecrit;
+using essais::ChampsEnregistres;
 
-struct Resultat {
-    std::string distance, azimut;
-    bool operator==(const Resultat&) const = default;
-    friend std::ostream& operator<<(std::ostream& os, const Resultat& r) {
-        return os << r.distance << " km, " << r.azimut << "°";
-    }
-};
-
-Resultat Calcule(EtatCalcul& etat, const char* monLocator, const char* sonLocator) {
+// The distance and azimuth texts from one locator to another, through the handlers.
+std::pair<std::string, std::string> Calcule(EtatCalcul& etat, const std::string& mon,
+                                            const std::string& son) {
     ChampsEnregistres champs;
-    EXPECT_TRUE(ControleLocator(monLocator, etat, champs));
-    champs.textes[Champ::SonLocator] = sonLocator;
-    tally(etat, champs);
-    EXPECT_TRUE(champs.messages().empty());
+    champs[Champ::MonLocator] = mon;
+    champs[Champ::SonLocator] = son;
+    DemandeDistance(etat, champs);
+    EXPECT_EQ(champs.messages(), std::vector<std::string>{}) << mon << " -> " << son;
     return {champs[Champ::Distance], champs[Champ::Azimut]};
+}
+
+// Centre of a locator's subsquare in degrees, from the grid's definition.
+std::pair<double, double> Centre(const std::string& l) {
+    return {(l[1] - 'A') * 10.0 - 90 + (l[3] - '0') + ((l[5] - 'A') * 2.5 + 1.25) / 60,
+            (l[0] - 'A') * 20.0 - 180 + (l[2] - '0') * 2 + ((l[4] - 'A') * 5 + 2.5) / 60};
+}
+
+// The shown distance is rounded, the azimuth truncated to whole degrees: both within one of
+// the exact values. 100,000 pairs, the same on every run.
+TEST(Geodesique, DistanceEtAzimutCommeLaGeodesiqueExacteDeLaSphere) {
+    const GeographicLib::Geodesic sphere(CirconferenceTerre * 1000 / (2 * M_PI), 0);
+    std::mt19937 alea(20261207);
+    const auto hasard = [&] {
+        const auto lettre = [&](int n) { return char('A' + alea() % n); };
+        const auto chiffre = [&] { return char('0' + alea() % 10); };
+        return std::string{lettre(18), lettre(18), chiffre(), chiffre(), lettre(24), lettre(24)};
+    };
+    EtatCalcul etat;
+    int ecarts = 0;
+    for (int i = 0; i < 100'000 && ecarts < 10; ++i) {
+        const std::string mon = hasard(), son = hasard();
+        if (mon == son) {
+            continue; // no direction to compare
+        }
+        const auto [distance, azimut] = Calcule(etat, mon, son);
+        const auto [lat1, lon1] = Centre(mon);
+        const auto [lat2, lon2] = Centre(son);
+        double metres = 0, exact = 0, arrivee = 0;
+        sphere.Inverse(lat1, lon1, lat2, lon2, metres, exact, arrivee);
+        const double ecart = std::fmod(std::fabs(std::stod(azimut) - exact), 360.0);
+        if (std::fabs(std::stod(distance) - metres / 1000) > 1 ||
+            std::min(ecart, 360 - ecart) > 1.0001) {
+            ++ecarts;
+            ADD_FAILURE() << mon << " -> " << son << ": shown " << distance << " km, " << azimut
+                          << "°; geodesic " << metres / 1000 << " km, " << exact << "°";
+        }
+    }
 }
 
 struct CasDistance {
     const char* mon;
     const char* son;
-    Resultat attendu;
+    const char* distance;
+    const char* azimut;
 };
 
 class Distances : public testing::TestWithParam<CasDistance> {};
 
-TEST_P(Distances, DistanceEtAzimutDepuisUnEtatNeuf) {
+// The same results from a fresh window and after other computations: nothing of an earlier
+// computation reaches a later one.
+TEST_P(Distances, LesMemesResultatsQuoiQuOnAitCalculeAvant) {
+    const CasDistance& cas = GetParam();
+    const std::pair<std::string, std::string> attendu{cas.distance, cas.azimut};
     EtatCalcul etat;
-    EXPECT_EQ(Calcule(etat, GetParam().mon, GetParam().son), GetParam().attendu);
-}
-
-// The same results whatever was computed before: no value of an earlier computation leaks in.
-TEST_P(Distances, DistanceEtAzimutApresUnAutreCalcul) {
-    EtatCalcul etat;
+    EXPECT_EQ(Calcule(etat, cas.mon, cas.son), attendu);
     Calcule(etat, "JN38DM", "FN20XR");
     Calcule(etat, "AA00AA", "RR99XX");
-    EXPECT_EQ(Calcule(etat, GetParam().mon, GetParam().son), GetParam().attendu);
+    EXPECT_EQ(Calcule(etat, cas.mon, cas.son), attendu);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Paires, Distances,
-    testing::Values(
-        CasDistance{"JN38DM", "FN20XR", {"6126", "295"}},
-        CasDistance{"FN20XR", "JN38DM", {"6126", "52"}},
-        CasDistance{"JN38DM", "JN48DM", {"147", "89"}},
-        CasDistance{"JN38DM", "IN98DM", {"590", "273"}},
-        CasDistance{"JN38DM", "PF95AA", {"15838", "87"}},
-        // The short way round crosses the ±180° meridian: east and west as seen along it.
-        CasDistance{"RP90XA", "AP00AA", {"5", "89"}}, CasDistance{"AP00AA", "RP90XA", {"5", "271"}},
-        CasDistance{"PM95UQ", "FN20XR", {"10858", "25"}},
-        CasDistance{"FN20XR", "PM95UQ", {"10858", "333"}},
-        CasDistance{"QF56OD", "FN20XR", {"16004", "65"}},
-        // Due north, due south, the same place.
-        CasDistance{"JN38DM", "JO38DM", {"1113", "360"}},
-        CasDistance{"JN38DM", "JM38DM", {"1113", "180"}},
-        CasDistance{"JN38DM", "JN38DM", {"0", "0"}}, CasDistance{"AA00AA", "AA00AA", {"0", "0"}},
-        CasDistance{"RR99XX", "RR99XX", {"0", "0"}}, CasDistance{"JJ00AA", "JJ00AA", {"0", "0"}}));
-
-TEST(Tally, EcritSesQuatreChampsDansLOrdrePuisAzimutUneSecondeFois) {
-    EtatCalcul etat;
-    ChampsEnregistres champs;
-    ASSERT_TRUE(ControleLocator("JN38DM", etat, champs));
-    champs.journal.clear();
-    champs.textes[Champ::SonLocator] = "FN20XR";
-    tally(etat, champs);
-    EXPECT_EQ(champs.journal,
-              (std::vector{Ecrit(Champ::SaLati, "40° 43' Nord"),
-                           Ecrit(Champ::SaLongi, "76° 117' Ouest"), Ecrit(Champ::Distance, "6126"),
-                           Ecrit(Champ::Azimut, "295"), Ecrit(Champ::Azimut, "295")}));
-    EXPECT_EQ(etat.SaLatDeg, 40);
-    EXPECT_EQ(etat.SaLonDeg, -76);
-    EXPECT_EQ(etat.Hemisphere, "Ouest");
-    EXPECT_EQ(etat.Pi, 3.1415926535);
-}
-
-// Whoever comes to the distance with an unaccepted correspondent gets the check's prompt, and
-// nothing else happens: no field written, the state as it was.
-TEST(Tally, UnLocatorCorrespondantRefuseNeChangeRien) {
-    const std::pair<const char*, const char*> cas[] = {
-        {"", "Le locator est vide !"},
-        {" JN3", "JN3 : Un Locator est composé de deux lettres, deux chiffres, deux lettres, "
-                 "comme JN38DM."},
-        {"SX38DM", "83 : Le premier caractère n'est pas une lettre valide."},
-        {"JN3800", "48 : Le cinquième caractère n'est pas une lettre valide."},
-        {"jn38dé", "201 : Le sixième caractère n'est pas une lettre valide."},
-    };
-    for (const auto& [texte, message] : cas) {
-        EtatCalcul etat;
-        ChampsEnregistres champs;
-        Calcule(etat, "JN38DM", "FN20XR");
-        const EtatCalcul avant = etat;
-        champs.textes[Champ::SonLocator] = texte;
-        tally(etat, champs);
-        EXPECT_EQ(champs.journal, std::vector{test::Invite(message)}) << texte;
-        EXPECT_EQ(etat.SaLatMin, avant.SaLatMin);
-        EXPECT_EQ(etat.SaLonDeg, avant.SaLonDeg);
-        EXPECT_EQ(etat.AngleDist, avant.AngleDist);
-        EXPECT_EQ(etat.AngleAzimut, avant.AngleAzimut);
-        EXPECT_EQ(etat.Hemisphere, avant.Hemisphere);
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Paires, Distances,
+                         testing::Values(CasDistance{"JN38DM", "FN20XR", "6126", "295"},
+                                         CasDistance{"FN20XR", "JN38DM", "6126", "52"},
+                                         CasDistance{"JN38DM", "JN48DM", "147", "89"},
+                                         CasDistance{"JN38DM", "IN98DM", "590", "273"},
+                                         CasDistance{"JN38DM", "PF95AA", "15838", "87"},
+                                         // The short way round crosses the ±180° meridian.
+                                         CasDistance{"RP90XA", "AP00AA", "5", "89"},
+                                         CasDistance{"AP00AA", "RP90XA", "5", "271"},
+                                         CasDistance{"PM95UQ", "FN20XR", "10858", "25"},
+                                         CasDistance{"QF56OD", "FN20XR", "16004", "65"},
+                                         // Due north, due south, the same place.
+                                         CasDistance{"JN38DM", "JO38DM", "1113", "360"},
+                                         CasDistance{"JN38DM", "JM38DM", "1113", "180"},
+                                         CasDistance{"JN38DM", "JN38DM", "0", "0"},
+                                         CasDistance{"RR99XX", "RR99XX", "0", "0"}));
 
 } // namespace
 } // namespace vantrel

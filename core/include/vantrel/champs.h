@@ -1,6 +1,7 @@
-// What the locator arithmetic needs of the window: its named text fields and its prompts.
+// What the handlers need of the window: its named text fields and its prompts.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -27,12 +28,12 @@ enum class Champ {
     TxtLocator,
 };
 
-/// The control's name, as the window names its widget ("MonLocator", "Azimut", ...).
-std::string_view NomChamp(Champ champ);
+/// How many fields Champ names: an array indexed by the enum has this size.
+inline constexpr std::size_t NombreChampsFenetre = static_cast<std::size_t>(Champ::TxtLocator) + 1;
 
-/// The window seen by the computations. A write takes effect at once, in program order;
-/// writing Azimut redraws the needle even when the text is unchanged. A prompt is a modal
-/// message with an OK button; it returns once the user has closed it.
+/// The window seen by the handlers. A write takes effect at once, in program order; writing
+/// Azimut redraws the needle even when the text is unchanged. A prompt is a modal message
+/// with an OK button; it returns once the user has closed it.
 class InterfaceChamps {
 public:
     virtual ~InterfaceChamps() = default;

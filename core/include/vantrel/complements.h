@@ -2,9 +2,6 @@
 // earth, the distance in statute miles, and the compass point of the azimuth.
 #pragma once
 
-#include "vantrel/etat_calcul.h"
-
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,12 +9,6 @@ namespace vantrel {
 
 /// Statute miles in a kilometre.
 inline constexpr double MillesParKilometre = 0.621371;
-
-/// Unrounded short-path distance in kilometres for a distance angle in radians.
-double DistanceCheminCourt(double AngleDist);
-
-/// A distance in kilometres rounded half up, as the window shows it.
-long long ArrondiDistance(double kilometres);
 
 /// Long-path distance: the circumference less the unrounded short path, rounded half up.
 long long DistanceCheminLong(double cheminCourt);
@@ -39,8 +30,9 @@ struct TextesComplements {
     std::string description; // the same in words, for the dial
 };
 
-/// The texts for the last computation kept in the state and the azimuth it showed; none for
-/// a text that is not a whole azimuth (after a clear).
-std::optional<TextesComplements> DecritCalcul(const EtatCalcul& etat, std::string_view azimut);
+/// The texts for the distance angle of the last computation and the azimuth text it showed.
+/// A text that is no whole azimuth (a cleared field) leaves the distance and azimuth texts
+/// empty and describes the needle pointing up.
+TextesComplements DecritCalcul(double AngleDist, std::string_view azimut);
 
 } // namespace vantrel

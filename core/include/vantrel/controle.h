@@ -1,17 +1,15 @@
 // The rules of a locator text: the keystroke rule that keeps the locator fields in capitals,
-// and the check of a typed locator with its messages.
+// and the check of a typed locator with the prompt that refuses it.
 #pragma once
 
-#include "vantrel/champs.h"
-#include "vantrel/etat_calcul.h"
-
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace vantrel {
+
+struct Verdict;
 
 /// An accepted locator: six characters, "A"-"R" twice, two digits, "A"-"X" twice.
 /// Only VerifieLocator makes one.
@@ -22,20 +20,17 @@ public:
     int code(int position) const { return static_cast<unsigned char>(texte_[position - 1]); }
 
 private:
-    friend struct Controle;
+    friend Verdict VerifieLocator(std::string_view texte);
     explicit Locator(std::string texte) : texte_(std::move(texte)) {}
     std::string texte_;
 };
 
-/// Outcome of checking a locator text: the locator, or the prompt that rejects it.
-struct Controle {
+/// Outcome of checking a locator text: the locator, or the prompt that refuses it.
+struct Verdict {
     std::optional<Locator> locator;
     std::string message;
 
     explicit operator bool() const { return locator.has_value(); }
-
-    static Controle accepte(std::string texte) { return {Locator(std::move(texte)), {}}; }
-    static Controle refuse(std::string message) { return {std::nullopt, std::move(message)}; }
 };
 
 /// Keystroke rule of the locator fields: a to z become A to Z, any other code is kept.
@@ -45,10 +40,6 @@ std::int16_t MetMajuscule(std::int16_t KeyAscii);
 std::string NormaliseLocator(std::string_view texte);
 
 /// Checks a locator text; stops at the first rule broken and gives its prompt.
-Controle VerifieLocator(std::string_view texte);
-
-/// Checks the user's locator: a rejected one is prompted and leaves the state as it was, an
-/// accepted one becomes the user's position (PositionMonLocator). Returns whether accepted.
-bool ControleLocator(std::string_view texte, EtatCalcul& etat, InterfaceChamps& champs);
+Verdict VerifieLocator(std::string_view texte);
 
 } // namespace vantrel

@@ -1,7 +1,6 @@
 // From a position in degrees, minutes and seconds to its locator.
 #pragma once
 
-#include <locale>
 #include <optional>
 #include <string>
 
@@ -15,17 +14,20 @@ struct PositionDMS {
     std::string Dla, Mla, Sla, Ela;
 };
 
-/// A number typed under the given locale (its decimal separator, a leading minus, blanks
-/// around it); no result for anything else, or for a value beyond the range of a double.
-std::optional<double> LitNombre(const std::string& texte, const std::locale& langue);
+/// How the user writes numbers: the decimal separator of his locale, as the window reads it
+/// from the system ("," in French, "." in English).
+struct FormatNombres {
+    std::string separateurDecimal = ".";
+};
 
-/// The user's locale from the environment, or the classic one when it names no installed
-/// locale.
-std::locale LocaleUtilisateur();
+/// A number as typed: blanks (spaces, tabs) around it, an optional sign, digits with at most
+/// one decimal separator of the format, an optional exponent (1,5e1). No result for anything
+/// else, or for a value beyond the range of a double.
+std::optional<double> LitNombre(std::string_view texte, const FormatNombres& format);
 
 /// The six-character locator of a position. No result when a number does not read, or when
 /// the position lies beyond 180° of longitude or 90° of latitude. The closed edges 180° East
 /// and 90° North belong to the last field.
-std::optional<std::string> locator(const PositionDMS& position, const std::locale& langue);
+std::optional<std::string> locator(const PositionDMS& position, const FormatNombres& format);
 
 } // namespace vantrel

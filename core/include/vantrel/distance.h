@@ -1,14 +1,30 @@
-// Great-circle distance and initial azimuth from the user to the correspondent.
+// Great-circle distance and initial azimuth between two positions on the sphere.
 #pragma once
 
-#include "vantrel/champs.h"
-#include "vantrel/etat_calcul.h"
+#include <cstdint>
 
 namespace vantrel {
 
-/// Checks the correspondent's locator (SonLocator) and, when accepted, shows his position in
-/// SaLati and SaLongi, then the distance in kilometres and the azimuth in degrees from the
-/// user's position kept in the state. A rejected locator is prompted and changes nothing.
-void tally(EtatCalcul& etat, InterfaceChamps& champs);
+/// A coordinate in degrees and minutes, in radians (computed with the ten-decimal Pi).
+double EnRadians(std::int16_t degres, double minutes);
+
+/// The path from one position to another, and the angles it was computed from.
+struct Chemin {
+    double CosDist;       // cosine of the angle at the earth's centre
+    double AngleDist;     // that angle, radians
+    double CosAzimut;     // cosine of the initial azimuth
+    double AngleAzimut;   // the azimuth's angle from north, radians, 0 to Pi
+    long long kilometres; // the distance as shown: rounded half up
+    int azimut;           // the azimuth as shown: whole degrees, 1 to 360 (0 for one place)
+};
+
+/// The short great-circle path between two positions in radians (latitude, longitude).
+Chemin CalculeChemin(double MaLatRad, double MaLonRad, double SaLatRad, double SaLonRad);
+
+/// The short path in kilometres for a distance angle, unrounded.
+double KilometresCheminCourt(double AngleDist);
+
+/// A distance in kilometres rounded half up, as the window shows it.
+long long ArrondiDistance(double kilometres);
 
 } // namespace vantrel

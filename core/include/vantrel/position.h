@@ -1,9 +1,7 @@
-// Decoding a locator into the centre of its subsquare, and the texts that show a position.
+// Decoding a locator into the centre of its subsquare, and the text that shows a coordinate.
 #pragma once
 
-#include "vantrel/champs.h"
 #include "vantrel/controle.h"
-#include "vantrel/etat_calcul.h"
 
 #include <cstdint>
 #include <string>
@@ -20,9 +18,6 @@ struct CoordonneeLocator {
     std::int16_t degres;
     double minutes;
     std::string_view hemisphere;
-
-    /// The coordinate in degrees (degrees + minutes / 60).
-    double enDegres() const { return degres + minutes / 60; }
 };
 
 CoordonneeLocator LatitudeLocator(const Locator& locator);
@@ -31,12 +26,5 @@ CoordonneeLocator LongitudeLocator(const Locator& locator);
 /// Display text: absolute degrees, "° ", floored minutes, "' ", the hemisphere word
 /// (48° 31' Nord).
 std::string TexteCoordonnee(const CoordonneeLocator& coordonnee);
-
-/// Keeps a decoded coordinate in three fields of the state and gives its display text.
-std::string RetientCoordonnee(const CoordonneeLocator& coordonnee, std::int16_t& degres,
-                              double& minutes, std::string& hemisphere);
-
-/// Makes an accepted locator the user's position and shows it in MaLati and MaLongi.
-void PositionMonLocator(const Locator& locator, EtatCalcul& etat, InterfaceChamps& champs);
 
 } // namespace vantrel

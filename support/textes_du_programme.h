@@ -1,5 +1,5 @@
-// The texts the program can show, as predicates: the fuzz targets and the window's soak test
-// check every prompt and every result against them.
+// The texts the program shows, each written once for the tests and the fuzz targets: its
+// prompts, and what a display text of a decoded locator looks like.
 #pragma once
 
 #include "vantrel/messages.h"
@@ -10,10 +10,35 @@
 #include <charconv>
 #include <cmath>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 
 namespace vantrel::essais {
+
+/// What follows the code of a character that position 1 to 6 refuses, and the codes it takes.
+struct RefusPosition {
+    std::string_view texte;
+    int minimum, maximum;
+};
+inline constexpr std::array<RefusPosition, 6> RefusPositions = {{
+    {" : Le premier caractère n'est pas une lettre valide.", 'A', 'R'},
+    {" : Le second caractère n'est pas une lettre valide.", 'A', 'R'},
+    {" : Le troisième caractère n'est pas un chiffre.", '0', '9'},
+    {" : Le quatrième caractère n'est pas un chiffre.", '0', '9'},
+    {" : Le cinquième caractère n'est pas une lettre valide.", 'A', 'X'},
+    {" : Le sixième caractère n'est pas une lettre valide.", 'A', 'X'},
+}};
+
+/// The prompt that refuses the character `code` at `position` (1 to 6).
+inline std::string Refus(int code, int position) {
+    return std::to_string(code) + std::string(RefusPositions[position - 1].texte);
+}
+
+/// The prompt that refuses a text of the wrong length.
+inline std::string Longueur(std::string_view texte) {
+    return std::string(texte) + std::string(messages::LongueurLocator);
+}
 
 /// A whole number of one to `chiffres` digits at the start of a text, and what follows it.
 inline std::optional<std::pair<int, std::string_view>> Nombre(std::string_view texte,
@@ -39,28 +64,14 @@ inline bool EstMessageDuProgramme(std::string_view message) {
         return true;
     }
     if (message.size() > LongueurLocator.size() && message.ends_with(LongueurLocator)) {
-        return NombreCaracteres(message.substr(0, message.size() - LongueurLocator.size())) != 6;
+        return CodesAnsi(message.substr(0, message.size() - LongueurLocator.size())).size() != 6;
     }
-    // Each position's refusal, with the codes it accepts.
-    struct Refus {
-        std::string_view texte;
-        int minimum, maximum;
-    };
-    static constexpr std::array<Refus, 6> refus = {{
-        {" : Le premier caractère n'est pas une lettre valide.", 'A', 'R'},
-        {" : Le second caractère n'est pas une lettre valide.", 'A', 'R'},
-        {" : Le troisième caractère n'est pas un chiffre.", '0', '9'},
-        {" : Le quatrième caractère n'est pas un chiffre.", '0', '9'},
-        {" : Le cinquième caractère n'est pas une lettre valide.", 'A', 'X'},
-        {" : Le sixième caractère n'est pas une lettre valide.", 'A', 'X'},
-    }};
     const auto code = Nombre(message);
-    if (!code || code->first > 255) {
-        return false;
-    }
-    return std::any_of(refus.begin(), refus.end(), [&](const Refus& r) {
-        return code->second == r.texte && (code->first < r.minimum || code->first > r.maximum);
-    });
+    return code && code->first <= 255 &&
+           std::any_of(RefusPositions.begin(), RefusPositions.end(), [&](const RefusPosition& r) {
+               return code->second == r.texte &&
+                      (code->first < r.minimum || code->first > r.maximum);
+           });
 }
 
 /// Whether a display text is one that a decoded locator gives: "48° 31' Nord",

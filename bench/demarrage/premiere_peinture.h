@@ -1,5 +1,5 @@
-// Start-up benchmark hook (bench/mesure-demarrage.sh), shared by the window and the bare
-// reference window it is compared with, so that both are timed the same way.
+// Start-up benchmark hook (bench/mesure-demarrage.sh), shared by Vantrel's measured build and
+// the bare reference window it is compared with, so that both are timed the same way.
 #pragma once
 
 #include <QCoreApplication>
@@ -8,7 +8,7 @@
 #include <chrono>
 #include <cstdio>
 
-namespace vantrel::ui {
+namespace vantrel::banc {
 
 /// Installed on a window: once its first paint has been handled and flushed, prints the
 /// steady-clock (CLOCK_MONOTONIC) time in nanoseconds and quits.
@@ -28,15 +28,11 @@ public:
         return QObject::eventFilter(objet, evenement);
     }
 
-    /// With VANTREL_MESURE_DEMARRAGE set, watches the window; otherwise does nothing.
-    void surveille(QObject* fenetre) {
-        if (qEnvironmentVariableIsSet("VANTREL_MESURE_DEMARRAGE")) {
-            fenetre->installEventFilter(this);
-        }
-    }
+    /// Watches the window.
+    void surveille(QObject* fenetre) { fenetre->installEventFilter(this); }
 
 private:
     bool vue_ = false;
 };
 
-} // namespace vantrel::ui
+} // namespace vantrel::banc

@@ -1,5 +1,5 @@
-// Geometry of the dial picture (cadran.jpg), shared by its generator, the window's needle and the
-// tests. Plain constexpr C++, no Qt.
+// Geometry of the dial picture (cadran.jpg), shared by the window's layout and needle and by the
+// picture's generator in tools/. Plain constexpr C++, no Qt.
 //
 // The window shows the 182 × 182 picture stretched into a 2130 × 1740 twip rectangle and draws
 // the needle in that frame's twips; the face is drawn centred on the needle's pivot as it lands

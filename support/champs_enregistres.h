@@ -1,15 +1,15 @@
-// A window stand-in for the tests: it holds the field texts and records every write and
-// prompt in the order they happen.
+// The window as the tests and the fuzz targets see it: it holds the field texts and records
+// every write and prompt in the order they happen.
 #pragma once
 
 #include "vantrel/champs.h"
 
-#include <map>
+#include <array>
 #include <ostream>
 #include <string>
 #include <vector>
 
-namespace vantrel::test {
+namespace vantrel::essais {
 
 struct Evenement {
     enum Genre { Ecriture, Message } genre;
@@ -17,6 +17,12 @@ struct Evenement {
     std::string texte;
 
     bool operator==(const Evenement&) const = default;
+    friend std::ostream& operator<<(std::ostream& os, const Evenement& e) {
+        if (e.genre == Ecriture) {
+            return os << "field " << static_cast<int>(e.champ) << " <- \"" << e.texte << '"';
+        }
+        return os << "prompt \"" << e.texte << '"';
+    }
 };
 
 inline Evenement Ecrit(Champ champ, std::string texte) {
@@ -26,25 +32,17 @@ inline Evenement Invite(std::string texte) {
     return {Evenement::Message, Champ::MonLocator, std::move(texte)};
 }
 
-inline void PrintTo(const Evenement& e, std::ostream* os) {
-    if (e.genre == Evenement::Ecriture) {
-        *os << NomChamp(e.champ) << " <- \"" << e.texte << '"';
-    } else {
-        *os << "message \"" << e.texte << '"';
-    }
-}
-
 class ChampsEnregistres : public InterfaceChamps {
 public:
-    std::map<Champ, std::string> textes;
+    std::array<std::string, NombreChampsFenetre> textes;
     std::vector<Evenement> journal;
 
+    std::string& operator[](Champ champ) { return textes[static_cast<std::size_t>(champ)]; }
     std::string LitChamp(Champ champ) const override {
-        const auto it = textes.find(champ);
-        return it == textes.end() ? std::string() : it->second;
+        return textes[static_cast<std::size_t>(champ)];
     }
     void EcritChamp(Champ champ, std::string_view texte) override {
-        textes[champ] = std::string(texte);
+        (*this)[champ] = texte;
         journal.push_back(Ecrit(champ, std::string(texte)));
     }
     void AfficheMessage(std::string_view invite) override {
@@ -60,7 +58,6 @@ public:
         }
         return m;
     }
-    std::string operator[](Champ champ) const { return LitChamp(champ); }
 };
 
-} // namespace vantrel::test
+} // namespace vantrel::essais
