@@ -13,6 +13,9 @@ namespace vantrel::ui {
 /// before any widget.
 void ConfigureApplication();
 
+/// Exit code of a program that found no display to open its window on.
+inline constexpr int CodeSansAffichage = 2;
+
 /// Runs Vantrel; `avantAffichage` sees the window just before it is shown. Returns the exit
 /// code of the event loop.
 int LanceVantrel(int argc, char* argv[], const std::function<void(QWidget&)>& avantAffichage = {});

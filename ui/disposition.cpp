@@ -4,6 +4,7 @@
 #include "geometrie_cadran.h"
 #include "rose.h"
 
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QFont>
 #include <QFontInfo>
@@ -13,6 +14,8 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -140,7 +143,7 @@ const Element Elements[] = {
     {.nom = "TxtLocator", .genre = Texte, .cadre = "Frame2", .texte = "",
      .gauche = 3024, .haut = 1650, .largeur = 1212, .hauteur = 372, .tabIndex = 24,
      .points = 12, .couleur = Rvb{0, 0, 192}, .fond = Rvb{255, 255, 0}, .actif = false,
-     .accessible = "Locator calculé"},
+     .accessible = "Locator calculé", .plusLarge = "MM00WW"},
     // Distance and azimuth: the user's row.
     {.nom = "Label1(18)", .genre = Etiquette, .cadre = "Frame3", .texte = "Longitude",
      .gauche = 2370, .haut = 180, .largeur = 855, .hauteur = 255, .tabIndex = 16,
@@ -156,10 +159,10 @@ const Element Elements[] = {
      .longueurMax = 7, .accessible = "Locator de départ"},
     {.nom = "MaLongi", .genre = Texte, .cadre = "Frame3", .texte = "",
      .gauche = 2400, .haut = 405, .largeur = 972, .hauteur = 300, .tabIndex = 4,
-     .actif = false, .accessible = "Ma longitude"},
+     .actif = false, .accessible = "Ma longitude", .plusLarge = "180° 117' Ouest"},
     {.nom = "MaLati", .genre = Texte, .cadre = "Frame3", .texte = "",
      .gauche = 3408, .haut = 405, .largeur = 972, .hauteur = 300, .tabIndex = 6,
-     .actif = false, .accessible = "Ma latitude"},
+     .actif = false, .accessible = "Ma latitude", .plusLarge = "89° 58' Nord"},
     // The correspondent's row.
     {.nom = "Label1(17)", .genre = Etiquette, .cadre = "Frame3", .texte = "Longitude",
      .gauche = 2400, .haut = 705, .largeur = 855, .hauteur = 255, .tabIndex = 15,
@@ -176,10 +179,10 @@ const Element Elements[] = {
      .longueurMax = 7, .accessible = "Locator d'arrivée"},
     {.nom = "SaLongi", .genre = Texte, .cadre = "Frame3", .texte = "",
      .gauche = 2412, .haut = 930, .largeur = 960, .hauteur = 300, .tabIndex = 8,
-     .actif = false, .accessible = "Sa longitude"},
+     .actif = false, .accessible = "Sa longitude", .plusLarge = "180° 117' Ouest"},
     {.nom = "SaLati", .genre = Texte, .cadre = "Frame3", .texte = "",
      .gauche = 3432, .haut = 930, .largeur = 936, .hauteur = 300, .tabIndex = 9,
-     .actif = false, .accessible = "Sa latitude"},
+     .actif = false, .accessible = "Sa latitude", .plusLarge = "89° 58' Nord"},
     // Buttons and results.
     {.nom = "CmdEfface", .genre = Bouton, .cadre = "Frame3", .texte = "&Clear",
      .gauche = 120, .haut = 1275, .largeur = 1335, .hauteur = 330, .tabIndex = 1},
@@ -191,14 +194,39 @@ const Element Elements[] = {
      .couleur = Bleu},
     {.nom = "Distance", .genre = Texte, .cadre = "Frame3", .texte = "",
      .gauche = 2040, .haut = 1560, .largeur = 804, .hauteur = 300, .tabIndex = 10,
-     .actif = false, .accessible = "Distance kilomètres"},
+     .actif = false, .accessible = "Distance kilomètres", .plusLarge = "20038"},
     {.nom = "Azimut", .genre = Texte, .cadre = "Frame3", .texte = "",
      .gauche = 3420, .haut = 1590, .largeur = 804, .hauteur = 300, .tabIndex = 7,
-     .actif = false, .accessible = "Azimut degrés"},
+     .actif = false, .accessible = "Azimut degrés", .plusLarge = "360"},
     {.nom = "Command1", .genre = Bouton, .cadre = "Frame3", .texte = "C&alcul",
      .gauche = 120, .haut = 1665, .largeur = 1335, .hauteur = 330, .tabIndex = 5},
 };
 // clang-format on
+
+// A drop-down list as a screen reader sees it: named by the name the layout gives it, its
+// value the item chosen (Qt's own names it by the item once one is chosen).
+class ListeAccessible : public QAccessibleWidget {
+public:
+    explicit ListeAccessible(QComboBox* liste) : QAccessibleWidget(liste, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text quoi) const override {
+        const auto* liste = static_cast<const QComboBox*>(widget());
+        if (quoi == QAccessible::Name && !liste->accessibleName().isEmpty()) {
+            return liste->accessibleName();
+        }
+        if (quoi == QAccessible::Value) {
+            return liste->currentText();
+        }
+        return QAccessibleWidget::text(quoi);
+    }
+};
+
+QAccessibleInterface* InterfaceListe(const QString& classe, QObject* objet) {
+    if (classe == u"QComboBox") {
+        return new ListeAccessible(static_cast<QComboBox*>(objet));
+    }
+    return nullptr;
+}
 
 QColor EnCouleur(Rvb c) {
     return QColor(c.r, c.g, c.b);
@@ -224,13 +252,16 @@ QWidget* CreeWidget(const Element& c, QWidget* parent) {
         return champ;
     }
     case Liste: {
+        static const bool fabrique = (QAccessible::installFactory(InterfaceListe), true);
+        Q_UNUSED(fabrique);
         auto* liste = new QComboBox(parent);
         liste->setEditable(false);
         return liste;
     }
     case Bouton: {
+        // Return and Enter press the button that has the focus; none is the window's default.
         auto* bouton = new QPushButton(texte, parent);
-        bouton->setAutoDefault(false);
+        bouton->setAutoDefault(true);
         bouton->setDefault(false);
         return bouton;
     }
@@ -252,6 +283,41 @@ QWidget* CreeWidget(const Element& c, QWidget* parent) {
         return new Rose(QLineF(c.gauche, c.haut, c.largeur, c.hauteur), parent);
     }
     return nullptr;
+}
+
+// Width a line edit gives its text: its contents rectangle less the two pixels Qt keeps on
+// each side of the text.
+int LargeurTexte(const QLineEdit* boite) {
+    constexpr int MargeQt = 2;
+    QStyleOptionFrame option;
+    option.initFrom(boite);
+    option.rect = boite->rect();
+    option.lineWidth = boite->hasFrame() ? boite->style()->pixelMetric(QStyle::PM_DefaultFrameWidth,
+                                                                       &option, boite)
+                                         : 0;
+    const QRect contenu =
+        boite->style()->subElementRect(QStyle::SE_LineEditContents, &option, boite);
+    const QMargins marges = boite->textMargins();
+    return contenu.width() - marges.left() - marges.right() - 2 * MargeQt;
+}
+
+// A result box shows its widest text whole: where the face is too wide for it, the box takes
+// the same face narrowed just enough.
+void AjusteResultat(QLineEdit* boite, const QString& plusLarge) {
+    QFont police = boite->font();
+    const int utile = LargeurTexte(boite);
+    const int stretch = police.stretch() > 0 ? police.stretch() : QFont::Unstretched;
+    const int largeur = QFontMetrics(police).horizontalAdvance(plusLarge);
+    if (largeur <= utile) {
+        return;
+    }
+    for (int essai = stretch * utile / largeur; essai > 0; --essai) {
+        police.setStretch(essai);
+        if (QFontMetrics(police).horizontalAdvance(plusLarge) <= utile) {
+            break;
+        }
+    }
+    boite->setFont(police);
 }
 
 void Habille(const Element& c, QWidget* w) {
@@ -276,6 +342,12 @@ void Habille(const Element& c, QWidget* w) {
     }
     if (c.accessible) {
         w->setAccessibleName(QString::fromUtf8(c.accessible));
+    }
+    if (c.plusLarge) {
+        // A result: read as read-only by screen readers, not only greyed.
+        auto* boite = static_cast<QLineEdit*>(w);
+        boite->setReadOnly(true);
+        AjusteResultat(boite, QString::fromUtf8(c.plusLarge));
     }
 
     QPalette palette = w->palette();

@@ -53,6 +53,7 @@ struct Element {
     const char* bulle = nullptr;      // tooltip
     const char* accessible = nullptr; // name for screen readers
     const char* image = nullptr;      // resource of a picture
+    const char* plusLarge = nullptr;  // of a result box: the widest text the program writes
 
     QRect twips() const { return {gauche, haut, largeur, hauteur}; }
     /// Whether the control is one of the keyboard stops.

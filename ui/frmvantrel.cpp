@@ -6,9 +6,11 @@
 #include "vantrel/controle.h"
 #include "vantrel/evenements.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -37,9 +39,15 @@ constexpr std::array<std::string_view, NombreChampsFenetre> NomsChamps = {
 
 } // namespace
 
-FrmVantrel::FrmVantrel(QWidget* parent) : QMainWindow(parent) {
+FrmVantrel::FrmVantrel(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    // A window of fixed size: minimise and close, nothing to maximise.
     setObjectName(QStringLiteral("FrmVantrel"));
     setWindowTitle(QStringLiteral("Vantrel"));
+    // The installed icon, else the dial's face compiled in.
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("org.example.Vantrel"),
+                                   QIcon(QStringLiteral(":/icone.png"))));
     setFont(Police());
 
     auto* zoneClient = new QWidget(this);
@@ -73,6 +81,7 @@ FrmVantrel::FrmVantrel(QWidget* parent) : QMainWindow(parent) {
 
     RemplaceInvite({});
     Form_Load();
+
     DecritAzimut({});
     widget(OrdreClavier().front()->nom)->setFocus();
 }
@@ -106,6 +115,9 @@ void FrmVantrel::EcritChamp(Champ champ, std::string_view texte) {
     champTexte->setText(nouveau);
     // A narrow box shows the start of its text, not its end.
     champTexte->setCursorPosition(0);
+    if (champTexte->isReadOnly() && champ != Champ::Distance && champ != Champ::Azimut) {
+        champTexte->setToolTip(nouveau); // a result says itself whole when hovered
+    }
     if (champ == Champ::Azimut) {
         // Every assignment redraws, even of the same text (setText then signals nothing).
         rose_->Azimut_Change(nouveau);
@@ -159,11 +171,22 @@ void FrmVantrel::MonLocator_LostFocus(Qt::FocusReason raison) {
         raison == Qt::MenuBarFocusReason) {
         return;
     }
-    if (!QuitteMonLocator(etat_, *this) && raison == Qt::MouseFocusReason) {
-        // The press is delivered once this returns: let the filter swallow it. Should it land
-        // on no filtered control, the next turn of the event loop forgets it.
-        pressionAIgnorer_ = true;
-        QTimer::singleShot(0, this, [this] { pressionAIgnorer_ = false; });
+    // The control the mouse press is moving the focus to.
+    QWidget* cible = QApplication::focusWidget();
+    if (QuitteMonLocator(etat_, *this) || raison != Qt::MouseFocusReason ||
+        !qobject_cast<QPushButton*>(cible)) {
+        return;
+    }
+    // The press on a button is delivered once this returns, but the prompt's modal box took
+    // its release: the filter swallows it, so that no button stays down. C&alcul does nothing
+    // more (its distance would start from the refused locator); the other buttons act as
+    // clicked. Should the press land on no filtered control, the next turn of the event loop
+    // forgets it.
+    pressionAIgnorer_ = true;
+    QTimer::singleShot(0, this, [this] { pressionAIgnorer_ = false; });
+    if (cible != command1_) {
+        QTimer::singleShot(0, cible,
+                           [bouton = static_cast<QPushButton*>(cible)] { bouton->click(); });
     }
 }
 

@@ -109,6 +109,7 @@ void Rose::Azimut_Change(QStringView azimut) {
 
 void Rose::paintEvent(QPaintEvent*) {
     QPainter peintre(this);
+    peintre.setRenderHint(QPainter::Antialiasing);
     peintre.setPen(QPen(Qt::white, EpaisseurPixels, Qt::SolidLine, Qt::RoundCap));
     peintre.drawLine(EnPixels(QPointF(X1, Y1)), EnPixels(QPointF(X2, Y2)));
 }

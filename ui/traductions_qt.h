@@ -1,6 +1,6 @@
-// Qt's own texts (standard buttons, the text boxes' context menu) in the user's language, from
-// the translations Qt ships (Debian package qt6-translations-l10n). The window's texts are
-// French in the code; these are the ones Qt supplies.
+// Qt's own texts (standard buttons, the text boxes' context menu) in a given language, from the
+// translations Qt ships (Debian package qt6-translations-l10n). The window's texts are French
+// in the code; these are the ones Qt supplies.
 #pragma once
 
 #include <QLibraryInfo>

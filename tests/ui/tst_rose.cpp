@@ -59,23 +59,32 @@ private slots:
         }
     }
 
-    void peintEnBlancPar3Pixels() {
-        // On a black frame, only the needle and its 3-pixel width turn white.
-        QWidget cadre;
-        cadre.resize(160, 150);
-        cadre.setAutoFillBackground(true);
-        cadre.setPalette(QPalette(Qt::black));
-        auto* rose = new Rose(QLineF(), &cadre);
-        rose->setGeometry(cadre.rect());
-        rose->Azimut_Change(u"90");
-        const QImage image = cadre.grab().toImage();
-        const QPointF centre = vantrel::ui::EnPixels(QPointF(cadran::PivotX, cadran::PivotY));
-        const int x = qRound(centre.x()) + 20, y = qRound(centre.y());
-        for (int dy : {-1, 0, 1}) {
-            QCOMPARE(image.pixelColor(x, y + dy), QColor(Qt::white));
-        }
-        for (QPoint noir : {QPoint(x, y - 2), QPoint(x, y + 2), QPoint(x - 20, y - 20)}) {
-            QCOMPARE(image.pixelColor(noir), QColor(Qt::black));
+    // On a black frame the needle is white, 3 pixels wide across its line, with smoothed edges.
+    void peintEnBlancLisseSur3Pixels() {
+        for (const char* azimut : {"90", "60", "273"}) {
+            QWidget cadre;
+            cadre.resize(160, 150);
+            cadre.setAutoFillBackground(true);
+            cadre.setPalette(QPalette(Qt::black));
+            auto* rose = new Rose(QLineF(), &cadre);
+            rose->setGeometry(cadre.rect());
+            rose->Azimut_Change(QString::fromLatin1(azimut));
+            const QImage image = cadre.grab().toImage();
+            const QLineF ligne(vantrel::ui::EnPixels(rose->twips().p2()),
+                               vantrel::ui::EnPixels(rose->twips().p1()));
+            // Across the middle of the needle, perpendicular to it.
+            const QPointF milieu = ligne.pointAt(0.5);
+            const QPointF normale = ligne.normalVector().unitVector().p2() - ligne.p1();
+            double blanc = 0;
+            bool lisse = false;
+            for (double t = -6; t <= 6; t += 1.0 / 8) {
+                const QColor c = image.pixelColor((milieu + t * normale).toPoint());
+                QCOMPARE(c.red(), c.blue()); // white or grey, nothing else
+                blanc += c.redF() / 8;
+                lisse = lisse || (c.red() > 20 && c.red() < 235);
+            }
+            QVERIFY2(std::abs(blanc - 3) < 0.6, qPrintable(QString::number(blanc)));
+            QVERIFY(lisse);
         }
     }
 };
