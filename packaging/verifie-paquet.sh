@@ -3,12 +3,16 @@
 # control fields (Depends from dpkg-shlibdeps), the exact list of files with their modes, the
 # unpacked files, and that the desktop entry, run as a launcher would, opens the window.
 #   verifie-paquet.sh BUILD_DIR APP_ID VERSION "ICON_SIZES"
+# VERSION is the package's, with its Debian revision if it has one.
 set -euo pipefail
 
 construction=$1
 id=$2
 version=$3
 read -r -a tailles <<<"$4"
+# The program's own version: without epoch and Debian revision.
+amont=${version#*:}
+amont=${amont%-*}
 
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
@@ -87,8 +91,8 @@ cle() { sed -n "s/^$1=//p" "$entree"; }
 metainfo=$racine/usr/share/metainfo/$id.metainfo.xml
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     echec "metainfo does not launch $id.desktop"
-grep -Eq "<release version=\"$version\" date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\"/>" "$metainfo" ||
-    echec "metainfo has no dated release $version"
+grep -Eq "<release version=\"$amont\" date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\"/>" "$metainfo" ||
+    echec "metainfo has no dated release $amont"
 
 # Launch the entry's command line from the unpacked tree. With VANTREL_MESURE_DEMARRAGE the
 # program prints a time stamp once its window has painted, then quits.
