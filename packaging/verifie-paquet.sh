@@ -63,6 +63,8 @@ done
         echo "-rw-r--r-- root/root ./usr/share/icons/hicolor/${t}x${t}/apps/$id.png"
     done
     echo "-rw-r--r-- root/root ./usr/share/metainfo/$id.metainfo.xml"
+    echo "-rw-r--r-- root/root ./usr/share/doc/vantrel/copyright"
+    echo "-rw-r--r-- root/root ./usr/share/doc/vantrel/changelog.gz"
 } | sort >"$travail/attendu"
 dpkg-deb --contents "$deb" | awk '$1 ~ /^-/ { print $1, $2, $6 }' | sort >"$travail/reel"
 diff -u "$travail/attendu" "$travail/reel" || echec "unexpected file list (- expected, + in the package)"
@@ -93,6 +95,10 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" |
     echec "metainfo does not launch $id.desktop"
 grep -Eq "<release version=\"$amont\" date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\"/>" "$metainfo" ||
     echec "metainfo has no dated release $amont"
+# The changelog's newest entry is this package.
+premiere=$(zcat "$racine/usr/share/doc/vantrel/changelog.gz" | head -n 1)
+[[ "$premiere" == "vantrel ($version) "* ]] ||
+    echec "the changelog starts with '$premiere', not version $version"
 
 # Launch the entry's command line from the unpacked tree. With VANTREL_MESURE_DEMARRAGE the
 # program prints a time stamp once its window has painted, then quits.
