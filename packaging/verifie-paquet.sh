@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build tree with cpack and checks it as dpkg sees it: the
-# control fields (Depends from dpkg-shlibdeps), the exact list of files with their modes, the
-# unpacked files, and that the desktop entry, run as a launcher would, opens the window.
-#   verifie-paquet.sh BUILD_DIR APP_ID VERSION "ICON_SIZES"
-# VERSION is the package's, with its Debian revision if it has one.
+# Checks the Debian package as dpkg sees it: the control fields (Depends from dpkg-shlibdeps),
+# the exact list of files with their modes, the unpacked files, and that the desktop entry, run
+# as a launcher would, opens the window.
+#   verifie-paquet.sh PACKAGE_DIR APP_ID VERSION "ICON_SIZES"
+# PACKAGE_DIR holds the one .deb (construit-paquet.sh); VERSION is the package's, with its
+# Debian revision if it has one.
 set -euo pipefail
 
-construction=$1
 id=$2
 version=$3
 read -r -a tailles <<<"$4"
@@ -21,15 +21,9 @@ echec() {
     exit 1
 }
 
-# Into a directory of its own, so that nothing is left in the build tree.
-if ! cpack -G DEB --config "$construction/CPackConfig.cmake" -B "$travail/cpack" \
-    >"$travail/cpack.log" 2>&1; then
-    cat "$travail/cpack.log" >&2
-    echec "cpack failed"
-fi
 shopt -s nullglob
-debs=("$travail"/cpack/*.deb)
-((${#debs[@]} == 1)) || echec "expected one .deb, got: ${debs[*]:-none}"
+debs=("$1"/*.deb)
+((${#debs[@]} == 1)) || echec "expected one .deb in $1, got: ${debs[*]:-none}"
 deb=${debs[0]}
 echo "== $(basename "$deb")"
 dpkg-deb --info "$deb"
