@@ -61,6 +61,7 @@ done
     echo "-rw-r--r-- root/root ./usr/share/doc/vantrel/changelog.gz"
     echo "-rw-r--r-- root/root ./usr/share/man/man1/vantrel.1.gz"
     echo "-rw-r--r-- root/root ./usr/share/man/fr/man1/vantrel.1.gz"
+    echo "-rw-r--r-- root/root ./usr/share/lintian/overrides/vantrel"
 } | sort >"$travail/attendu"
 dpkg-deb --contents "$deb" | awk '$1 ~ /^-/ { print $1, $2, $6 }' | sort >"$travail/reel"
 diff -u "$travail/attendu" "$travail/reel" || echec "unexpected file list (- expected, + in the package)"
