@@ -7,6 +7,8 @@
 #
 # The metainfo's <p> and <li> hold plain text (no markup inside); xml:lang="fr" marks the French
 # ones. Lengths are counted in bytes, so accented lines wrap a little short of 79 columns.
+# CPack (3.25) strips the last line's leading spaces: the description must end with a
+# paragraph, as it does, not with a list item.
 
 set(VANTREL_LARGEUR_DESCRIPTION 78)
 
