@@ -48,10 +48,14 @@ bench:
 	    --benchmark_report_aggregates_only=true | grep -Ev '_(mean|stddev|cv) '
 	bench/mesure-demarrage.sh $(BUILD)-bench
 
-# The Debian package, $(BUILD)/vantrel_<version>_<arch>.deb (install it with apt install ./…).
+# The Debian package, $(BUILD)/vantrel_<version>_<arch>.deb (install it with apt install ./…),
+# built with the flags Debian builds its own packages with, hardening included (dpkg-buildflags).
+paquet: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
 paquet:
 	scripts/install-deps paquet
-	cmake -S . -B $(BUILD) -DVANTREL_TESTS=OFF $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -DVANTREL_TESTS=OFF \
+	    -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS) --target vantrel
 	cd $(BUILD) && cpack -G DEB
 

@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build tree with cpack and checks it as dpkg sees it: the
-# control fields (Depends from dpkg-shlibdeps), the exact list of files with their modes, the
-# unpacked files, and that the desktop entry, run as a launcher would, opens the window.
-#   verifie-paquet.sh BUILD_DIR APP_ID VERSION "ICON_SIZES"
+# Checks the Debian package as dpkg sees it: the control fields (Depends from dpkg-shlibdeps),
+# the exact list of files with their modes, the unpacked files, and that the desktop entry, run
+# as a launcher would, opens the window.
+#   verifie-paquet.sh PACKAGE_DIR APP_ID VERSION "ICON_SIZES"
+# PACKAGE_DIR holds the one .deb (construit-paquet.sh); VERSION is the package's, with its
+# Debian revision if it has one.
 set -euo pipefail
 
-construction=$1
 id=$2
 version=$3
 read -r -a tailles <<<"$4"
+# The program's own version: without epoch and Debian revision.
+amont=${version#*:}
+amont=${amont%-*}
 
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
@@ -17,15 +21,9 @@ echec() {
     exit 1
 }
 
-# Into a directory of its own, so that nothing is left in the build tree.
-if ! cpack -G DEB --config "$construction/CPackConfig.cmake" -B "$travail/cpack" \
-    >"$travail/cpack.log" 2>&1; then
-    cat "$travail/cpack.log" >&2
-    echec "cpack failed"
-fi
 shopt -s nullglob
-debs=("$travail"/cpack/*.deb)
-((${#debs[@]} == 1)) || echec "expected one .deb, got: ${debs[*]:-none}"
+debs=("$1"/*.deb)
+((${#debs[@]} == 1)) || echec "expected one .deb in $1, got: ${debs[*]:-none}"
 deb=${debs[0]}
 echo "== $(basename "$deb")"
 dpkg-deb --info "$deb"
@@ -59,6 +57,11 @@ done
         echo "-rw-r--r-- root/root ./usr/share/icons/hicolor/${t}x${t}/apps/$id.png"
     done
     echo "-rw-r--r-- root/root ./usr/share/metainfo/$id.metainfo.xml"
+    echo "-rw-r--r-- root/root ./usr/share/doc/vantrel/copyright"
+    echo "-rw-r--r-- root/root ./usr/share/doc/vantrel/changelog.gz"
+    echo "-rw-r--r-- root/root ./usr/share/man/man1/vantrel.1.gz"
+    echo "-rw-r--r-- root/root ./usr/share/man/fr/man1/vantrel.1.gz"
+    echo "-rw-r--r-- root/root ./usr/share/lintian/overrides/vantrel"
 } | sort >"$travail/attendu"
 dpkg-deb --contents "$deb" | awk '$1 ~ /^-/ { print $1, $2, $6 }' | sort >"$travail/reel"
 diff -u "$travail/attendu" "$travail/reel" || echec "unexpected file list (- expected, + in the package)"
@@ -87,8 +90,12 @@ cle() { sed -n "s/^$1=//p" "$entree"; }
 metainfo=$racine/usr/share/metainfo/$id.metainfo.xml
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     echec "metainfo does not launch $id.desktop"
-grep -Eq "<release version=\"$version\" date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\"/>" "$metainfo" ||
-    echec "metainfo has no dated release $version"
+grep -Eq "<release version=\"$amont\" date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\"/>" "$metainfo" ||
+    echec "metainfo has no dated release $amont"
+# The changelog's newest entry is this package.
+premiere=$(zcat "$racine/usr/share/doc/vantrel/changelog.gz" | head -n 1)
+[[ "$premiere" == "vantrel ($version) "* ]] ||
+    echec "the changelog starts with '$premiere', not version $version"
 
 # Launch the entry's command line from the unpacked tree: the window must open and keep
 # running until it is stopped (timeout's 124), not fail or end by itself.
