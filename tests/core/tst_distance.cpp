@@ -63,43 +63,30 @@ TEST(Geodesique, DistanceEtAzimutCommeLaGeodesiqueExacteDeLaSphere) {
     }
 }
 
-struct CasDistance {
-    const char* mon;
-    const char* son;
-    const char* distance;
-    const char* azimut;
-};
-
-class Distances : public testing::TestWithParam<CasDistance> {};
-
-// The same results from a fresh window and after other computations: nothing of an earlier
-// computation reaches a later one.
-TEST_P(Distances, LesMemesResultatsQuoiQuOnAitCalculeAvant) {
-    const CasDistance& cas = GetParam();
-    const std::pair<std::string, std::string> attendu{cas.distance, cas.azimut};
-    EtatCalcul etat;
-    EXPECT_EQ(Calcule(etat, cas.mon, cas.son), attendu);
-    Calcule(etat, "JN38DM", "FN20XR");
-    Calcule(etat, "AA00AA", "RR99XX");
-    EXPECT_EQ(Calcule(etat, cas.mon, cas.son), attendu);
+// The worked pairs, the same from a fresh window and after other computations: nothing of an
+// earlier computation reaches a later one.
+TEST(Distances, LesMemesResultatsQuoiQuOnAitCalculeAvant) {
+    // clang-format off
+    const std::tuple<const char*, const char*, const char*, const char*> cas[] = {
+        {"JN38DM", "FN20XR", "6126", "295"}, {"FN20XR", "JN38DM", "6126", "52"},
+        {"JN38DM", "JN48DM", "147", "89"},   {"JN38DM", "IN98DM", "590", "273"},
+        {"JN38DM", "PF95AA", "15838", "87"},
+        // The short way round crosses the ±180° meridian.
+        {"RP90XA", "AP00AA", "5", "89"}, {"AP00AA", "RP90XA", "5", "271"},
+        {"PM95UQ", "FN20XR", "10858", "25"}, {"QF56OD", "FN20XR", "16004", "65"},
+        // Due north, due south, the same place.
+        {"JN38DM", "JO38DM", "1113", "360"}, {"JN38DM", "JM38DM", "1113", "180"},
+        {"JN38DM", "JN38DM", "0", "0"}, {"RR99XX", "RR99XX", "0", "0"}};
+    // clang-format on
+    for (const auto& [mon, son, distance, azimut] : cas) {
+        const std::pair<std::string, std::string> attendu{distance, azimut};
+        EtatCalcul etat;
+        EXPECT_EQ(Calcule(etat, mon, son), attendu);
+        Calcule(etat, "JN38DM", "FN20XR");
+        Calcule(etat, "AA00AA", "RR99XX");
+        EXPECT_EQ(Calcule(etat, mon, son), attendu) << "after other computations";
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Paires, Distances,
-                         testing::Values(CasDistance{"JN38DM", "FN20XR", "6126", "295"},
-                                         CasDistance{"FN20XR", "JN38DM", "6126", "52"},
-                                         CasDistance{"JN38DM", "JN48DM", "147", "89"},
-                                         CasDistance{"JN38DM", "IN98DM", "590", "273"},
-                                         CasDistance{"JN38DM", "PF95AA", "15838", "87"},
-                                         // The short way round crosses the ±180° meridian.
-                                         CasDistance{"RP90XA", "AP00AA", "5", "89"},
-                                         CasDistance{"AP00AA", "RP90XA", "5", "271"},
-                                         CasDistance{"PM95UQ", "FN20XR", "10858", "25"},
-                                         CasDistance{"QF56OD", "FN20XR", "16004", "65"},
-                                         // Due north, due south, the same place.
-                                         CasDistance{"JN38DM", "JO38DM", "1113", "360"},
-                                         CasDistance{"JN38DM", "JM38DM", "1113", "180"},
-                                         CasDistance{"JN38DM", "JN38DM", "0", "0"},
-                                         CasDistance{"RR99XX", "RR99XX", "0", "0"}));
 
 } // namespace
 } // namespace vantrel
