@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "disposition.h"
 #include "frmvantrel.h"
 #include "traductions_qt.h"
 
@@ -11,6 +12,8 @@
 namespace vantrel::ui {
 
 void ConfigureApplication() {
+    // The window's face for everything, menu, prompts and tooltips too: one font to load.
+    QApplication::setFont(Police());
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
     // The installed desktop entry this window belongs to (packaging/), through which the

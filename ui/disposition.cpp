@@ -8,16 +8,17 @@
 #include <QComboBox>
 #include <QFont>
 #include <QFontInfo>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
 namespace vantrel::ui {
@@ -55,13 +56,13 @@ const Element Elements[] = {
     {.nom = "Image1", .genre = Image, .cadre = "Frame1", .texte = "",
      .gauche = cadran::ImageGauche, .haut = cadran::ImageHaut,
      .largeur = cadran::ImageLargeur, .hauteur = cadran::ImageHauteur, .tabIndex = -1,
-     .accessible = "Cadran de l'azimut", .image = ":/cadran.jpg"},
+     .accessible = "Cadran de l'azimut", .image = ":/cadran.ppm"},
     {.nom = "Rose", .genre = Ligne, .cadre = "Frame1", .texte = "",
      .gauche = 1155, .haut = 465, .largeur = 1155, .hauteur = 1101, .tabIndex = -1},
     // The map.
     {.nom = "Image2", .genre = Image, .cadre = "Frame4", .texte = "",
      .gauche = 120, .haut = 180, .largeur = 2610, .hauteur = 1980, .tabIndex = -1,
-     .accessible = "Carte des carrés locators de France", .image = ":/carte.jpg"},
+     .accessible = "Carte des carrés locators de France", .image = ":/carte.ppm"},
     // The about box.
     {.nom = "Label3(0)", .genre = Etiquette, .cadre = "Frame5",
      .texte = " Créé par :" VANTREL_ESPACES_12 "l'équipe Vantrel",
@@ -228,6 +229,22 @@ QAccessibleInterface* InterfaceListe(const QString& classe, QObject* objet) {
     return nullptr;
 }
 
+// A picture compiled in as a binary PPM (P6, 8 bits a channel), read in place: no image
+// plugin to look for, no decoder to load before the window shows. The pictures are kept as
+// JPEG files, from which tools/en-ppm.sh makes these.
+QImage ImagePpm(const QString& ressource) {
+    const QResource fichier(ressource);
+    const auto* octets = reinterpret_cast<const char*>(fichier.data());
+    int largeur = 0, hauteur = 0, maximum = 0, entete = 0;
+    if (!octets ||
+        std::sscanf(octets, "P6 %d %d %d%n", &largeur, &hauteur, &maximum, &entete) != 3 ||
+        maximum != 255 || fichier.size() != entete + 1 + 3LL * largeur * hauteur) {
+        return {};
+    }
+    return QImage(reinterpret_cast<const uchar*>(octets) + entete + 1, largeur, hauteur,
+                  3 * largeur, QImage::Format_RGB888);
+}
+
 QColor EnCouleur(Rvb c) {
     return QColor(c.r, c.g, c.b);
 }
@@ -266,13 +283,13 @@ QWidget* CreeWidget(const Element& c, QWidget* parent) {
         return bouton;
     }
     case Image: {
-        // Decoded once, straight at the size shown in device pixels (the reader scales while
-        // it decodes), so that no full-size copy is kept beside the one drawn.
+        // Scaled once to the size shown in device pixels, straight from the compiled-in pixels.
         auto* image = new QLabel(parent);
         const qreal ratio = parent->devicePixelRatioF();
-        QImageReader lecteur(QString::fromUtf8(c.image));
-        lecteur.setScaledSize(EnPixels(c.twips()).size() * ratio);
-        QPixmap pixmap = QPixmap::fromImage(lecteur.read());
+        QPixmap pixmap =
+            QPixmap::fromImage(ImagePpm(QString::fromUtf8(c.image))
+                                   .scaled(EnPixels(c.twips()).size() * ratio,
+                                           Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         pixmap.setDevicePixelRatio(ratio);
         image->setPixmap(pixmap);
         // Should the rectangle still differ by a pixel, the label stretches the picture.
@@ -372,7 +389,9 @@ void Habille(const Element& c, QWidget* w) {
             }
         }
     }
-    w->setPalette(palette);
+    if (palette != w->palette()) {
+        w->setPalette(palette); // its own palette only where it differs, as its font
+    }
 }
 
 } // namespace

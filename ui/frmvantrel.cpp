@@ -45,9 +45,6 @@ FrmVantrel::FrmVantrel(QWidget* parent)
     // A window of fixed size: minimise and close, nothing to maximise.
     setObjectName(QStringLiteral("FrmVantrel"));
     setWindowTitle(QStringLiteral("Vantrel"));
-    // The installed icon, else the dial's face compiled in.
-    setWindowIcon(QIcon::fromTheme(QStringLiteral("org.example.Vantrel"),
-                                   QIcon(QStringLiteral(":/icone.png"))));
     setFont(Police());
 
     auto* zoneClient = new QWidget(this);
@@ -211,6 +208,20 @@ bool FrmVantrel::Locator_KeyPress(QObject* champ, QKeyEvent* touche) {
     QCoreApplication::sendEvent(champ, &remplacee);
     touche->setAccepted(remplacee.isAccepted());
     return true;
+}
+
+bool FrmVantrel::event(QEvent* evenement) {
+    const bool traite = QMainWindow::event(evenement);
+    if (evenement->type() == QEvent::UpdateRequest && !iconeDemandee_) {
+        // Once the window is drawn: looking the icon up in the icon theme takes longer than
+        // the rest of the start, for a picture that only the title bar and the task bar show.
+        iconeDemandee_ = true;
+        QTimer::singleShot(0, this, [this] {
+            setWindowIcon(QIcon::fromTheme(QStringLiteral("org.example.Vantrel"),
+                                           QIcon(QStringLiteral(":/icone.png"))));
+        });
+    }
+    return traite;
 }
 
 bool FrmVantrel::eventFilter(QObject* objet, QEvent* evenement) {

@@ -38,6 +38,7 @@ public:
     void AfficheMessage(std::string_view invite) override;
 
 protected:
+    bool event(QEvent* evenement) override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
@@ -64,6 +65,8 @@ private:
     QPushButton* cmdEfface_ = nullptr;
     QLabel* image1_ = nullptr;
     Rose* rose_ = nullptr;
+
+    bool iconeDemandee_ = false;
 
     // The mouse press that moved the focus out of MonLocator was answered by a rejection
     // prompt: it must not go on to act on the control it landed on.

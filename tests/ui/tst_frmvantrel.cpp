@@ -386,7 +386,7 @@ private slots:
             menu->actions().constLast()->text().startsWith(QStringLiteral("Tout sélectionner")));
         // No maximise on a window of fixed size; its icon, installed or compiled in.
         QVERIFY(!(fenetre->windowFlags() & Qt::WindowMaximizeButtonHint));
-        QVERIFY(!fenetre->windowIcon().isNull());
+        QTRY_VERIFY(!fenetre->windowIcon().isNull());
     }
 };
 
