@@ -102,12 +102,12 @@ std::u32string DecodeUtf8(std::string_view utf8) {
     return sortie;
 }
 
-// UTF-8 form of code points (the inverse of DecodeUtf8 for well-formed texts).
+// UTF-8 form of code points as DecodeUtf8 gives them: all of them Unicode scalar values.
 std::string EncodeUtf8(std::u32string_view texte) {
     std::string sortie;
     sortie.reserve(texte.size());
     for (char32_t c : texte) {
-        AjouteUtf8(sortie, (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) ? Remplacement : c);
+        AjouteUtf8(sortie, c);
     }
     return sortie;
 }

@@ -26,7 +26,9 @@ TEST(Majuscules, LaToucheEtLeTexteSuiventLaMemeRegle) {
         EXPECT_EQ(MetMajuscule(code), code);
     }
     // The page's own lower-case letters get their capitals; the rest stay as typed.
-    EXPECT_EQ(Majuscule("àéîõüþÿšœž ß÷µ жя €"), "ÀÉÎÕÜÞŸŠŒŽ ß÷µ жя €");
+    // Characters of one to four bytes come back whole, U+007F included.
+    EXPECT_EQ(Majuscule("àéîõüþÿšœž ß÷µ жя € \x7f \U0001F600"),
+              "ÀÉÎÕÜÞŸŠŒŽ ß÷µ жя € \x7f \U0001F600");
 }
 
 // The locator, or the prompt of the first rule the text breaks.
@@ -48,7 +50,8 @@ TEST(Verification, LeLocatorOuLaPremiereRegleEnfreinte) {
         {"JN38D\U00010000", Refus(63, 6)},
         {"JN38D\u0081", Refus(63, 6)}, {"JN38D\u00ff", Refus(159, 6)},
         // A malformed byte is one character, shown as the replacement character.
-        {"JN38D\xff", Refus(63, 6)}, {"JN38\xed\xa0\x80", Longueur("JN38\uFFFD\uFFFD\uFFFD")},
+        {"JN38D\xff", Refus(63, 6)}, {"JN38D\x80", Refus(63, 6)},
+        {"JN38\xed\xa0\x80", Longueur("JN38\uFFFD\uFFFD\uFFFD")},
         {"JN38D\xc3", Refus(63, 6)}};
     // clang-format on
     for (const auto& [texte, verdict] : cas) {

@@ -353,6 +353,9 @@ private slots:
         for (QPoint bord : {QPoint(119, 30), QPoint(60, 59)}) {
             QCOMPARE(image.pixel(bord), cadre.palette().color(QPalette::Mid).rgb());
         }
+        // Without a caption the border runs along the top edge.
+        cadre.setTitle({});
+        QCOMPARE(cadre.grab().toImage().pixel(60, 0), cadre.palette().color(QPalette::Mid).rgb());
     }
 
     // Every text the program writes into a result box shows whole in it, in the box's own font
