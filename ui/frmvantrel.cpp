@@ -213,13 +213,11 @@ bool FrmVantrel::Locator_KeyPress(QObject* champ, QKeyEvent* touche) {
 bool FrmVantrel::event(QEvent* evenement) {
     const bool traite = QMainWindow::event(evenement);
     if (evenement->type() == QEvent::UpdateRequest && !iconeDemandee_) {
-        // Once the window is drawn: looking the icon up in the icon theme takes longer than
-        // the rest of the start, for a picture that only the title bar and the task bar show.
+        // Once the window is drawn: the dial's face, the picture the installed icon is made of
+        // (looking it up in the icon theme instead would cost more than the rest of the start).
         iconeDemandee_ = true;
-        QTimer::singleShot(0, this, [this] {
-            setWindowIcon(QIcon::fromTheme(QStringLiteral("org.example.Vantrel"),
-                                           QIcon(QStringLiteral(":/icone.png"))));
-        });
+        QTimer::singleShot(0, this,
+                           [this] { setWindowIcon(QIcon(QStringLiteral(":/icone.png"))); });
     }
     return traite;
 }
