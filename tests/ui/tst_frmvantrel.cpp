@@ -2,6 +2,7 @@
 // controls, prompts recorded instead of shown.
 #include "application.h"
 #include "cadretitre.h"
+#include "disposition.h"
 #include "frmvantrel.h"
 #include "rose.h"
 #include "textes_du_programme.h"
@@ -380,6 +381,7 @@ private slots:
 
     void application() {
         vantrel::ui::ConfigureApplication();
+        QCOMPARE(QApplication::font(), vantrel::ui::Police()); // one face for everything
         QCOMPARE(QApplication::applicationName(), QStringLiteral("Vantrel"));
         QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.example.Vantrel"));
         // Qt's own texts are French whatever the system's language.
