@@ -78,7 +78,6 @@ FrmVantrel::FrmVantrel(QWidget* parent)
 
     RemplaceInvite({});
     Form_Load();
-
     DecritAzimut({});
     widget(OrdreClavier().front()->nom)->setFocus();
 }
