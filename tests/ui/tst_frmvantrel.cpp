@@ -10,12 +10,14 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTest>
@@ -105,6 +107,27 @@ private slots:
                  QStringLiteral("Exemple 006 7 EstExemple 48 35 Nord"));
         QVERIFY(w("Label1(2)")->font().underline() && !w("Label1(1)")->font().underline());
         QCOMPARE(w("Label1(1)")->palette().color(QPalette::WindowText), QColor(Qt::blue));
+        QVERIFY(!w("Label1(20)")->isEnabled()); // the correspondent's "Latitude", greyed
+        QCOMPARE(w("Image1")->accessibleDescription(), QStringLiteral("Aiguille à 0 degrés"));
+        const QPoint ecart =
+            fenetre->frameGeometry().center() - fenetre->screen()->geometry().center();
+        QVERIFY(qAbs(ecart.x()) <= 2 && qAbs(ecart.y()) <= 2); // centred on the screen
+        // Every control stands in its own place inside its frame, its text whole.
+        for (auto* cadre : fenetre->centralWidget()->findChildren<QGroupBox*>()) {
+            const auto controles =
+                cadre->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+            for (QWidget* c : controles) {
+                QVERIFY2(cadre->rect().contains(c->geometry()), qPrintable(c->objectName()));
+                if (auto* etiquette = qobject_cast<QLabel*>(c)) {
+                    QVERIFY2(etiquette->fontMetrics().horizontalAdvance(etiquette->text()) <=
+                                 etiquette->width(),
+                             qPrintable(c->objectName()));
+                }
+                for (QWidget* autre : controles) {
+                    QVERIFY(c == autre || c->pos() != autre->pos());
+                }
+            }
+        }
         // Both pictures are there, at the size of their rectangle.
         for (const char* nom : {"Image1", "Image2"}) {
             const QPixmap image = w<QLabel>(nom)->pixmap();
@@ -124,6 +147,7 @@ private slots:
             {"MonLocator", true, "jn38dmx", " JN38DM"},
             {"SonLocator", false, "jn38dé", "JN38Dé"},
             {"Dlo", false, "12345", "123"},
+            {"Slo", false, "12345", "123"},
             {"Sla", false, "12345", "123"}};
         for (const auto& [nom, garderEspace, touches, attendu] : cas) {
             ouvre();
@@ -200,6 +224,7 @@ private slots:
         QCOMPARE(w("Distance")->toolTip(),
                  QStringLiteral("6126 km (3807 milles) — chemin long : 33950 km"));
         QCOMPARE(w("Azimut")->toolTip(), QStringLiteral("295° ONO — chemin long : 115° ESE"));
+        QCOMPARE(w("Distance")->accessibleDescription(), w("Distance")->toolTip());
         QVERIFY(w("Image1")->accessibleDescription().startsWith("Aiguille à 295 degrés, ONO"));
         // A screen reader hears results as read-only, lists by their names; a result says
         // itself whole when hovered.
@@ -245,7 +270,10 @@ private slots:
             // A modal box swallows the release: the press alone must not leave the button down.
             {"jn3", "Command1", false, {JN3}, "FN20XR"},
             {"jn3", "CmdEfface", true, {JN3}, ""},
-            {"jn3", "Cmd", true, {JN3, Incorrect}, "FN20XR"}};
+            {"jn3", "Cmd", true, {JN3, Incorrect}, "FN20XR"},
+            // A press on a text box just moves the focus; an accepted locator clicks as usual.
+            {"jn3", "SonLocator", true, {JN3}, "FN20XR"},
+            {"jn38dm", "Command1", true, {}, "FN20XR6126"}};
         for (const auto& [monLocator, bouton, relache, messages, resultat] : cas) {
             ouvre();
             w<QLineEdit>("SonLocator")->setText(QStringLiteral("FN20XR"));
@@ -262,7 +290,8 @@ private slots:
             }
             QTRY_COMPARE(invites, messages);
             QCOMPARE(focus(), bouton);
-            QVERIFY(!w<QPushButton>(bouton)->isDown());
+            auto* presse = qobject_cast<QAbstractButton*>(w(bouton));
+            QVERIFY(!presse || !presse->isDown());
             QTRY_COMPARE(texte("SonLocator") + texte("Distance"), resultat);
         }
     }

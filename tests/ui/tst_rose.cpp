@@ -45,6 +45,25 @@ private slots:
         }
     }
 
+    // Each change is repainted.
+    void repeinte() {
+        QWidget cadre;
+        auto* rose = new Rose(QLineF(), &cadre);
+        rose->setGeometry(0, 0, 160, 150);
+        cadre.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&cadre));
+        struct Compteur : QObject {
+            int peintures = 0;
+            bool eventFilter(QObject*, QEvent* e) override {
+                peintures += e->type() == QEvent::Paint;
+                return false;
+            }
+        } compteur;
+        rose->installEventFilter(&compteur);
+        rose->Azimut_Change(u"90");
+        QTRY_VERIFY(compteur.peintures > 0);
+    }
+
     // On a black frame the needle is white, 3 pixels wide across its line, with smoothed edges.
     void peintEnBlancLisseSur3Pixels() {
         for (const char* azimut : {"90", "60", "273"}) {
