@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test test-asan fuzz bench paquet clean
+.PHONY: run test test-asan fuzz bench paquet windows test-windows clean
 
 run:
 	scripts/install-deps run
@@ -59,5 +59,31 @@ paquet:
 	cmake --build $(BUILD) -j $(JOBS) --target vantrel
 	cd $(BUILD) && cpack -G DEB
 
+# Windows, cross-built here with MinGW-w64 (packaging/windows/): Qt's qtbase built once from
+# Debian's source into a cache outside the clone, then $(BUILD)-windows/vantrel-<version>-setup.exe
+# and vantrel-<version>-windows-x86_64.zip.
+QT_WINDOWS ?= $(HOME)/.cache/vantrel/qt-6.4.2-mingw
+LIBS_TESTS_WINDOWS ?= $(HOME)/.cache/vantrel/tests-mingw
+QT_CMAKE_WINDOWS = $(QT_WINDOWS)/bin/qt-cmake -G Ninja \
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/packaging/windows/mingw-w64.cmake
+
+windows:
+	scripts/install-deps windows
+	nice -n 10 scripts/qt-windows $(QT_WINDOWS)
+	$(QT_CMAKE_WINDOWS) -S . -B $(BUILD)-windows -DCMAKE_BUILD_TYPE=Release -DVANTREL_TESTS=OFF \
+	    $(CMAKE_FLAGS)
+	cmake --build $(BUILD)-windows -j $(JOBS) --target windows-paquets
+
+# The suites under Wine, then the installer tried in a fresh Wine prefix
+# (packaging/windows/essais-wine.sh).
+test-windows: windows
+	nice -n 10 scripts/libs-tests-windows $(LIBS_TESTS_WINDOWS)
+	PKG_CONFIG_LIBDIR=$(LIBS_TESTS_WINDOWS)/lib/pkgconfig $(QT_CMAKE_WINDOWS) -S . -B $(BUILD)-windows-test \
+	    -DVANTREL_WERROR=ON -DQT_ADDITIONAL_PACKAGES_PREFIX_PATH=$(LIBS_TESTS_WINDOWS) \
+	    -DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/packaging/windows/lance-wine $(CMAKE_FLAGS)
+	xvfb-run -a -s '-screen 0 1280x1024x24' \
+	    packaging/windows/essais-wine.sh $(BUILD)-windows-test $(BUILD)-windows $(QT_WINDOWS)
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-test $(BUILD)-test-asan $(BUILD)-fuzz $(BUILD)-bench
+	rm -rf $(BUILD) $(BUILD)-test $(BUILD)-test-asan $(BUILD)-fuzz $(BUILD)-bench \
+	    $(BUILD)-windows $(BUILD)-windows-test
