@@ -2,6 +2,7 @@
 
 #include "cadretitre.h"
 #include "geometrie_cadran.h"
+#include "police_remplacante.h"
 #include "rose.h"
 
 #include <QAccessibleWidget>
@@ -28,9 +29,6 @@ namespace {
 using enum Genre;
 
 // The about box's values. The spaces inside each line are part of its text.
-// Width of the stand-in face, in percent of its normal width.
-constexpr int LargeurRemplacante = 80;
-
 #define VANTREL_ESPACES_12 "            "
 #define VANTREL_ESPACES_13 "             "
 #define VANTREL_ESPACES_18 "                  "
@@ -403,12 +401,16 @@ QFont Police(double points, bool souligne) {
     police.setWeight(QFont::Normal);
     police.setItalic(false);
     police.setUnderline(souligne);
-    // The stand-in face is wider than the one the layout was drawn for: narrowed to about the
-    // same widths, the captions and results stay inside their rectangles. Whether the face is
-    // there is asked of the font database once.
+    // Where the face is missing, a stand-in (police_remplacante.h); one wider than the face the
+    // layout was drawn for is narrowed to about the same widths, so that the captions and results
+    // stay inside their rectangles. Both are asked of the font database once.
     static const bool remplacante = !QFontInfo(police).exactMatch();
     if (remplacante) {
-        police.setStretch(LargeurRemplacante);
+        static const PoliceRemplacante face = ChoisitPoliceRemplacante();
+        if (!face.famille.isEmpty()) {
+            police.setFamily(face.famille);
+        }
+        police.setStretch(face.largeur);
     }
     return police;
 }
