@@ -288,6 +288,9 @@ private slots:
             QCOMPARE(focus(), bouton);
             auto* presse = qobject_cast<QAbstractButton*>(w(bouton));
             QVERIFY(!presse || !presse->isDown());
+            if (auto* boite = qobject_cast<QLineEdit*>(w(bouton))) {
+                QVERIFY(boite->cursorPosition() < boite->text().size()); // the press placed it
+            }
             QTRY_COMPARE(texte("SonLocator") + texte("Distance"), resultat);
         }
     }
