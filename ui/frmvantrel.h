@@ -31,7 +31,6 @@ public:
     /// Sends the prompts elsewhere (the tests record them instead of blocking).
     void RemplaceInvite(Invite invite);
 
-    const EtatCalcul& etat() const { return etat_; }
 
     std::string LitChamp(Champ champ) const override;
     void EcritChamp(Champ champ, std::string_view texte) override;
