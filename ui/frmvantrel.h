@@ -31,7 +31,6 @@ public:
     /// Sends the prompts elsewhere (the tests record them instead of blocking).
     void RemplaceInvite(Invite invite);
 
-
     std::string LitChamp(Champ champ) const override;
     void EcritChamp(Champ champ, std::string_view texte) override;
     void AfficheMessage(std::string_view invite) override;
