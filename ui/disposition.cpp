@@ -321,7 +321,7 @@ int LargeurTexte(const QLineEdit* boite) {
 void AjusteResultat(QLineEdit* boite, const QString& plusLarge) {
     QFont police = boite->font();
     const int utile = LargeurTexte(boite);
-    const int stretch = police.stretch() > 0 ? police.stretch() : QFont::Unstretched;
+    const int stretch = police.stretch();
     const int largeur = QFontMetrics(police).horizontalAdvance(plusLarge);
     if (largeur <= utile) {
         return;
@@ -403,15 +403,12 @@ QFont Police(double points, bool souligne) {
     police.setUnderline(souligne);
     // Where the face is missing, a stand-in (police_remplacante.h); one wider than the face the
     // layout was drawn for is narrowed to about the same widths, so that the captions and results
-    // stay inside their rectangles. Both are asked of the font database once.
-    static const bool remplacante = !QFontInfo(police).exactMatch();
-    if (remplacante) {
-        static const PoliceRemplacante face = ChoisitPoliceRemplacante();
-        if (!face.famille.isEmpty()) {
-            police.setFamily(face.famille);
-        }
-        police.setStretch(face.largeur);
+    // stay inside their rectangles. The font database is asked once.
+    static const PoliceRemplacante face = ChoisitPoliceRemplacante();
+    if (!face.famille.isEmpty()) {
+        police.setFamily(face.famille);
     }
+    police.setStretch(face.largeur);
     return police;
 }
 
