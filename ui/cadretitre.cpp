@@ -13,11 +13,12 @@ constexpr int MargeTitre = 3;
 
 } // namespace
 
-CadreTitre::CadreTitre(const QString& titre, QColor couleurTitre, QWidget* parent)
-    : QGroupBox(titre, parent), couleurTitre_(couleurTitre) {}
+CadreTitre::CadreTitre(const QString& titre, const QFont& policeTitre, QColor couleurTitre,
+                       QWidget* parent)
+    : QGroupBox(titre, parent), policeTitre_(policeTitre), couleurTitre_(couleurTitre) {}
 
 int CadreTitre::hautBordure() const {
-    return title().isEmpty() ? 0 : fontMetrics().height() / 2;
+    return title().isEmpty() ? 0 : QFontMetrics(policeTitre_).height() / 2;
 }
 
 void CadreTitre::paintEvent(QPaintEvent*) {
@@ -28,8 +29,10 @@ void CadreTitre::paintEvent(QPaintEvent*) {
     if (title().isEmpty()) {
         return;
     }
-    const QRect zoneTexte(RetraitTitre + MargeTitre, 0, fontMetrics().horizontalAdvance(title()),
-                          fontMetrics().height());
+    peintre.setFont(policeTitre_);
+    const QRect zoneTexte(RetraitTitre + MargeTitre, 0,
+                          peintre.fontMetrics().horizontalAdvance(title()),
+                          peintre.fontMetrics().height());
     peintre.fillRect(zoneTexte.adjusted(-MargeTitre, 0, MargeTitre, 0),
                      palette().color(QPalette::Window));
     peintre.setPen(couleurTitre_.isValid() ? couleurTitre_ : palette().color(QPalette::WindowText));

@@ -2,18 +2,22 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QGroupBox>
 
 namespace vantrel::ui {
 
-/// A group box painted by hand, the same under every style, with its caption in its own colour
-/// (the palette would colour the frame's children as well; a style sheet would restyle them).
+/// A group box painted by hand, the same under every style, with its caption in its own face and
+/// colour. Neither is the frame's: its children would inherit them (the palette would colour
+/// them, a style sheet restyle them, and a font of the frame's own would have to be undone on
+/// every child).
 class CadreTitre : public QGroupBox {
     Q_OBJECT
 
 public:
     /// An invalid colour draws the caption in the palette's text colour.
-    CadreTitre(const QString& titre, QColor couleurTitre, QWidget* parent);
+    CadreTitre(const QString& titre, const QFont& policeTitre, QColor couleurTitre,
+               QWidget* parent);
 
     /// Where the border runs: half the caption's height below the top.
     int hautBordure() const;
@@ -22,6 +26,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QFont policeTitre_;
     QColor couleurTitre_;
 };
 

@@ -251,7 +251,8 @@ QWidget* CreeWidget(const Element& c, QWidget* parent) {
     const QString texte = QString::fromUtf8(c.texte);
     switch (c.genre) {
     case Cadre:
-        return new CadreTitre(texte, c.couleur ? EnCouleur(*c.couleur) : QColor(), parent);
+        return new CadreTitre(texte, Police(c.points, c.souligne),
+                              c.couleur ? EnCouleur(*c.couleur) : QColor(), parent);
     case Etiquette: {
         auto* etiquette = new QLabel(texte, parent);
         etiquette->setTextFormat(Qt::PlainText);
@@ -337,10 +338,10 @@ void AjusteResultat(QLineEdit* boite, const QString& plusLarge) {
 
 void Habille(const Element& c, QWidget* w) {
     w->setObjectName(QString::fromUtf8(c.nom));
-    // Most controls already inherit their face from the window or their frame: a font of
-    // their own only where it differs (each one costs a resolution and its propagation).
+    // Most controls inherit their face from the window: a font of their own only where it
+    // differs (each one costs a resolution and its propagation). A frame's is its caption's.
     const QFont police = Police(c.points, c.souligne);
-    if (w->font() != police) {
+    if (c.genre != Cadre && w->font() != police) {
         w->setFont(police);
     }
     if (c.genre == Ligne) {

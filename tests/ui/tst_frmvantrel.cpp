@@ -371,7 +371,7 @@ private slots:
 
     // A frame draws its border and its caption in the caption's colour.
     void cadrePeint() {
-        vantrel::ui::CadreTitre cadre(QStringLiteral("MMMM"), Qt::blue, nullptr);
+        vantrel::ui::CadreTitre cadre(QStringLiteral("MMMM"), {}, Qt::blue, nullptr);
         cadre.resize(120, 60);
         const QImage image = cadre.grab().toImage();
         const auto bleus = image.copy(0, 0, 60, 20).convertToFormat(QImage::Format_RGB32);
