@@ -363,7 +363,6 @@ void Habille(const Element& c, QWidget* w) {
         // A result: read as read-only by screen readers, not only greyed.
         auto* boite = static_cast<QLineEdit*>(w);
         boite->setReadOnly(true);
-        AjusteResultat(boite, QString::fromUtf8(c.plusLarge));
     }
 
     QPalette palette = w->palette();
@@ -458,6 +457,14 @@ std::vector<QWidget*> Construit(QWidget* zoneClient) {
         QWidget::setTabOrder(widgets[arrets[i - 1] - Elements], widgets[arrets[i] - Elements]);
     }
     return widgets;
+}
+
+void AjusteResultats(std::span<QWidget* const> widgets) {
+    for (std::size_t i = 0; i < widgets.size(); ++i) {
+        if (const char* plusLarge = Elements[i].plusLarge) {
+            AjusteResultat(static_cast<QLineEdit*>(widgets[i]), QString::fromUtf8(plusLarge));
+        }
+    }
 }
 
 } // namespace vantrel::ui

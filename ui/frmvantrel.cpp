@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <utility>
 
 namespace vantrel::ui {
 
@@ -62,6 +63,12 @@ FrmVantrel::FrmVantrel(QWidget* parent)
     cmdEfface_ = qobject_cast<QPushButton*>(widget("CmdEfface"));
     image1_ = qobject_cast<QLabel*>(widget("Image1"));
     rose_ = qobject_cast<Rose*>(widget("Rose"));
+    // The icon is the picture the installed one is made of: looking it up in the icon theme
+    // instead would cost more than the rest of the start.
+    apresPremierePeinture_ = [this, widgets] {
+        setWindowIcon(QIcon(QStringLiteral(":/icone.png")));
+        AjusteResultats(widgets);
+    };
 
     QAction* quitter = menuBar()->addAction(QStringLiteral("&Quitter"), this, &QWidget::close);
     quitter->setObjectName(QStringLiteral("Mnu_Quitter"));
@@ -211,12 +218,8 @@ bool FrmVantrel::Locator_KeyPress(QObject* champ, QKeyEvent* touche) {
 
 bool FrmVantrel::event(QEvent* evenement) {
     const bool traite = QMainWindow::event(evenement);
-    if (evenement->type() == QEvent::UpdateRequest && !iconeDemandee_) {
-        // Once the window is drawn: the dial's face, the picture the installed icon is made of
-        // (looking it up in the icon theme instead would cost more than the rest of the start).
-        iconeDemandee_ = true;
-        QTimer::singleShot(0, this,
-                           [this] { setWindowIcon(QIcon(QStringLiteral(":/icone.png"))); });
+    if (evenement->type() == QEvent::Paint && apresPremierePeinture_) {
+        QTimer::singleShot(0, this, std::exchange(apresPremierePeinture_, {}));
     }
     return traite;
 }

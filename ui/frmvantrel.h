@@ -64,7 +64,9 @@ private:
     QLabel* image1_ = nullptr;
     Rose* rose_ = nullptr;
 
-    bool iconeDemandee_ = false;
+    // What waits until the window is first drawn, since none of it shows before: the window's
+    // icon (the dial's face) and the result boxes' narrowed faces. Empty once done.
+    std::function<void()> apresPremierePeinture_;
 
     // The mouse press that moved the focus out of MonLocator was answered by a rejection
     // prompt: it must not go on to act on the control it landed on.
