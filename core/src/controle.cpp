@@ -4,6 +4,8 @@
 #include "vantrel/texte.h"
 
 #include <array>
+#include <span>
+#include <vector>
 
 namespace vantrel {
 
@@ -48,7 +50,14 @@ Verdict VerifieLocator(std::string_view texte) {
     if (locator.empty()) {
         return Refuse(std::string(messages::LocatorVide));
     }
-    const std::vector<unsigned char> codes = CodesAnsi(locator);
+    // The code of each character in the window's code page; an ASCII text is its own.
+    std::vector<unsigned char> converti;
+    std::span<const unsigned char> codes(reinterpret_cast<const unsigned char*>(locator.data()),
+                                         locator.size());
+    if (!EstAscii(locator)) {
+        converti = CodesAnsi(locator);
+        codes = converti;
+    }
     if (codes.size() != ReglesLocator.size()) {
         return Refuse(locator + std::string(messages::LongueurLocator));
     }

@@ -134,14 +134,12 @@ char32_t CaractereAnsi(unsigned char code) {
     return c != 0 ? c : Remplacement;
 }
 
-// Texts typed into the window are nearly always ASCII, which is its own UTF-8 and its own
-// Windows-1252: those skip the decoding.
+} // namespace
+
 bool EstAscii(std::string_view texte) {
     return std::all_of(texte.begin(), texte.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
-
-} // namespace
 
 std::vector<unsigned char> CodesAnsi(std::string_view utf8) {
     if (EstAscii(utf8)) {
