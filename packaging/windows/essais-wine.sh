@@ -39,13 +39,15 @@ export QT_PLUGIN_PATH=$(en_windows "$qt/plugins")
 # Building runs the GoogleTest programs once under Wine to list their tests.
 cmake --build "$essais" -j 2
 # Core cases in parallel, then the window suites one at a time (each activates its window).
-# Left out here: the cases that read numbers through the named locale "fr_FR.UTF-8", which the
-# C++ runtime of MinGW-w64 does not have (std::locale knows only "C" there).
-sans_locale_nommee='Nombres\.CommeLeLecteurDeLaLangue$|Encodage\.UnFrancaisTapeSesDecimalesAvecUneVirgule$'
-sans_locale_nommee+='|Textes/Nombres\.LeSeparateurDecimalEstCeluiDeLaLangue/'
-ctest --test-dir "$essais" --output-on-failure -j 2 -E "^tst_|$sans_locale_nommee"
+# Left out here:
+# - Nombres.CommeLeLecteurDeLaLangue compares with the stream reader of the named locale
+#   "fr_FR.UTF-8", which the C++ runtime of MinGW-w64 lacks (std::locale knows only "C");
+# - sans_affichage and demarre_malgre_un_avertissement start the program from sh without an X
+#   display or runtime directory: Linux start-up checks, not run through the emulator.
+exclus='^tst_|^Nombres\.CommeLeLecteurDeLaLangue$|^sans_affichage$|^demarre_malgre_un_avertissement$'
+ctest --test-dir "$essais" --output-on-failure -j 2 -E "$exclus"
 ctest --test-dir "$essais" --output-on-failure -R '^tst_'
-wineserver -k
+wineserver -k 2>/dev/null || true
 unset WINEPATH QT_PLUGIN_PATH
 
 # 2. The installer, into a fresh prefix: the program runs on the installed files alone.
@@ -82,13 +84,24 @@ lance() {
     LANG=fr_FR.UTF-8 LC_ALL= VANTREL_RELEVE=$(en_windows "$releve") \
         wine 'C:\Program Files\Vantrel\vantrel.exe' &
     programme=$!
-    fenetre=$(timeout 60 xdotool search --sync --onlyvisible --name '^Vantrel$' | head -n 1) ||
-        echec "the installed program showed no window"
-    xdotool windowactivate --sync "$fenetre"
-    sleep 1
+    # Wine may show and drop a window of that name on the way: wait for one that stays, and
+    # give it the keyboard by a click on its about box, where nothing takes the focus.
+    fenetre=
+    for _ in $(seq 60); do
+        sleep 1
+        for id in $(xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null || true); do
+            if xdotool windowactivate --sync "$id" 2>/dev/null && sleep 1 &&
+                xdotool mousemove --window "$id" 450 100 click 1 2>/dev/null; then
+                fenetre=$id
+                break 2
+            fi
+        done
+    done
+    [ -n "$fenetre" ] || echec "the installed program showed no window"
+    sleep 0.5
 }
 quitte() {
-    xdotool key --window "$fenetre" alt+F4
+    xdotool key alt+F4
     timeout 30 tail --pid="$programme" -f /dev/null || echec "the program did not quit"
     [ -f "$releve" ] || echec "the program wrote no check file"
 }
@@ -109,6 +122,21 @@ quitte
 [ "$(champ 'Select All')" = 'Tout sélectionner' ] ||
     echec "Qt's own texts are not in French: \"Select All\" reads \"$(champ 'Select All')\""
 echo "test-windows: the installed program gives 6126 km and 295° from JN38DM to FN20XR"
+
+# In French, a number typed with a decimal comma: 6,5° East, 48° 30' North.
+lance
+for i in 1 2 3 4 5 6 7 8 9; do xdotool key shift+Tab; done # back round to the longitude
+xdotool type --delay 50 '6,5' && xdotool key Tab && xdotool type 0 && xdotool key Tab
+xdotool type 0 && xdotool key Tab Tab && xdotool type E && xdotool key Tab
+xdotool type 48 && xdotool key Tab && xdotool type 30 && xdotool key Tab
+xdotool type 0 && xdotool key Tab && xdotool type N
+for i in 1 2 3 4 5; do xdotool key shift+Tab; done # back to "Calcul locator"
+xdotool key space
+sleep 1
+quitte
+[ "$(champ TxtLocator)" = JN38FL ] ||
+    echec "6,5 0 0 Est, 48 30 0 Nord gave $(champ TxtLocator)"$'\n'"$(cat "$releve")"
+echo "test-windows: in French, 6,5 0 0 Est and 48 30 0 Nord give JN38FL"
 
 # Uninstalled, nothing is left: no folder, no Start-menu entry, no key.
 wine "$dossier/desinstaller.exe" /S
