@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -78,6 +79,18 @@ class TstFrmVantrel : public QObject {
         accepteMonLocator(mon);
         tape(son);
         clique("Command1");
+    }
+
+    // With VANTREL_CAPTURES naming a folder, a box as the window shows it, saved there as
+    // "name-text-WxH+X+Y.png" (its place in the window): references for the installed Windows
+    // build's screenshots (packaging/windows/essais-wine.sh).
+    void capture(const QString& nom) const {
+        const QRect r(w(nom)->mapTo(fenetre.get(), QPoint()), w(nom)->size());
+        const QString fichier =
+            QString::asprintf("/%s-%s-%dx%d+%d+%d.png", qUtf8Printable(nom),
+                              qUtf8Printable(texte(nom)), r.width(), r.height(), r.x(), r.y());
+        const QString dossier = qEnvironmentVariable("VANTREL_CAPTURES");
+        QVERIFY(dossier.isEmpty() || fenetre->grab(r).save(dossier + fichier));
     }
 
     void ouvre() {
@@ -216,6 +229,8 @@ private slots:
         QCOMPARE(
             QStringList({texte("SaLati"), texte("SaLongi"), texte("Distance"), texte("Azimut")}),
             QStringList({"40° 43' Nord", "76° 117' Ouest", "6126", "295"}));
+        capture("Distance");
+        capture("Azimut");
         QVERIFY(QLineF(aiguille().p1(), QPointF(695.6, 847.2)).length() < 0.05);
         QCOMPARE(w("Distance")->toolTip(),
                  QStringLiteral("6126 km (3807 milles) — chemin long : 33950 km"));
@@ -332,8 +347,10 @@ private slots:
     // A result already shown stays when the new request is refused.
     void coordonnees() {
         const QStringList noms = {"Dlo", "Mlo", "Slo", "Elo", "Dla", "Mla", "Sla", "Ela"};
+        const QString decimales = "6" + QLocale::system().decimalPoint() + "5"; // "6,5" in French
         const std::pair<QStringList, QString> cas[] = {
             {{"58", "23", "0", "Ouest", "34", "36", "0", "Sud"}, "GF05TJ"},
+            {{decimales, "0", "0", "Est", "48", "30", "0", "Nord"}, "JN38FL"},
             {{"006", "7", "0", "Est", "48", "35", "", "Nord"}, ""},
             {{"006", "7", "0", "Est", "48", "35", "0", ""}, ""},
             {{"abc", "7", "0", "Est", "48", "35", "0", "Nord"}, ""}};
@@ -350,6 +367,7 @@ private slots:
             clique("Cmd");
             QCOMPARE(invites, locator.isEmpty() ? QStringList{Incorrect} : QStringList());
             QCOMPARE(texte("TxtLocator"), locator.isEmpty() ? QStringLiteral("RR99XX") : locator);
+            capture("TxtLocator");
         }
     }
 
