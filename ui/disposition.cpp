@@ -317,31 +317,32 @@ int LargeurTexte(const QLineEdit* boite) {
     return contenu.width() - marges.left() - marges.right() - 2 * MargeQt;
 }
 
-// A result box shows its widest text whole: where the face is too wide for it, the box takes
-// the same face narrowed just enough.
-void AjusteResultat(QLineEdit* boite, const QString& plusLarge) {
-    QFont police = boite->font();
+// A result box takes its face, and shows its widest text whole: where the face is too wide for
+// the box, the same face narrowed just enough.
+void AjusteResultat(QLineEdit* boite, QFont police, const QString& plusLarge) {
     const int utile = LargeurTexte(boite);
-    const int stretch = police.stretch();
     const int largeur = QFontMetrics(police).horizontalAdvance(plusLarge);
-    if (largeur <= utile) {
-        return;
-    }
-    for (int essai = stretch * utile / largeur; essai > 0; --essai) {
-        police.setStretch(essai);
-        if (QFontMetrics(police).horizontalAdvance(plusLarge) <= utile) {
-            break;
+    if (largeur > utile) {
+        for (int essai = police.stretch() * utile / largeur; essai > 0; --essai) {
+            police.setStretch(essai);
+            if (QFontMetrics(police).horizontalAdvance(plusLarge) <= utile) {
+                break;
+            }
         }
     }
-    boite->setFont(police);
+    if (boite->font() != police) {
+        boite->setFont(police);
+    }
 }
 
 void Habille(const Element& c, QWidget* w) {
     w->setObjectName(QString::fromUtf8(c.nom));
     // Most controls inherit their face from the window: a font of their own only where it
-    // differs (each one costs a resolution and its propagation). A frame's is its caption's.
+    // differs (each one costs a resolution and its propagation). A frame's is its caption's; a
+    // result box, empty until a computation, takes its own once the window is drawn
+    // (AjusteResultats).
     const QFont police = Police(c.points, c.souligne);
-    if (c.genre != Cadre && w->font() != police) {
+    if (c.genre != Cadre && !c.plusLarge && w->font() != police) {
         w->setFont(police);
     }
     if (c.genre == Ligne) {
@@ -461,8 +462,10 @@ std::vector<QWidget*> Construit(QWidget* zoneClient) {
 
 void AjusteResultats(std::span<QWidget* const> widgets) {
     for (std::size_t i = 0; i < widgets.size(); ++i) {
-        if (const char* plusLarge = Elements[i].plusLarge) {
-            AjusteResultat(static_cast<QLineEdit*>(widgets[i]), QString::fromUtf8(plusLarge));
+        const Element& c = Elements[i];
+        if (c.plusLarge) {
+            AjusteResultat(static_cast<QLineEdit*>(widgets[i]), Police(c.points, c.souligne),
+                           QString::fromUtf8(c.plusLarge));
         }
     }
 }

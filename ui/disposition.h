@@ -77,9 +77,9 @@ QFont Police(double points = 8.25, bool souligne = false);
 /// them in the table's order.
 std::vector<QWidget*> Construit(QWidget* zoneClient);
 
-/// Gives each result box, among the widgets Construit returned, a face narrow enough for the
-/// widest text it will show. The boxes are empty until a computation: the window does this once
-/// it is drawn.
+/// Gives each result box, among the widgets Construit returned, its face, narrowed where need be
+/// for the widest text it will show. The boxes are empty until a computation: the window does
+/// this once it is drawn.
 void AjusteResultats(std::span<QWidget* const> widgets);
 
 } // namespace vantrel::ui

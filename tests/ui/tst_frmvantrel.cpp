@@ -413,6 +413,8 @@ private slots:
             {"MaLati", "90° 58' Sud"}, {"SaLati", "89° 58' Nord"}, {"Distance", "20038"},
             {"Azimut", "360"}, {"TxtLocator", "MM00WW"}};
         // clang-format on
+        // Once the window is drawn, each box has its face: the locator's is the largest.
+        QTRY_COMPARE(w<QLineEdit>("TxtLocator")->font().pointSizeF(), 12.0);
         for (const auto& [nom, texte] : textes) {
             auto* boite = w<QLineEdit>(nom);
             QStyleOptionFrame option;
