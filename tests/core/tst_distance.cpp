@@ -7,6 +7,7 @@
 #include <GeographicLib/Geodesic.hpp>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <numbers>
 #include <random>
 
 namespace vantrel {
@@ -34,7 +35,7 @@ std::pair<double, double> Centre(const std::string& l) {
 // The shown distance is rounded, the azimuth truncated to whole degrees: both within one of
 // the exact values. 100,000 pairs, the same on every run.
 TEST(Geodesique, DistanceEtAzimutCommeLaGeodesiqueExacteDeLaSphere) {
-    const GeographicLib::Geodesic sphere(CirconferenceTerre * 1000 / (2 * M_PI), 0);
+    const GeographicLib::Geodesic sphere(CirconferenceTerre * 1000 / (2 * std::numbers::pi), 0);
     std::mt19937 alea(20261207);
     const auto hasard = [&] {
         const auto lettre = [&](int n) { return char('A' + alea() % n); };
