@@ -407,6 +407,9 @@ private slots:
         for (QPoint bord : {QPoint(119, 55), QPoint(60, 59)}) {
             QCOMPARE(image.pixel(bord), cadre.palette().color(QPalette::Mid).rgb());
         }
+        // The top border stops short of the caption.
+        QCOMPARE(image.pixel(7, cadre.hautBordure()),
+                 cadre.palette().color(QPalette::Window).rgb());
         // Without a caption the border runs along the top edge.
         cadre.setTitle({});
         QCOMPARE(cadre.grab().toImage().pixel(60, 0), cadre.palette().color(QPalette::Mid).rgb());
