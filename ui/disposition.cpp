@@ -341,9 +341,10 @@ void Habille(const Element& c, QWidget* w) {
     // differs (each one costs a resolution and its propagation). A frame's is its caption's; a
     // result box, empty until a computation, takes its own once the window is drawn
     // (AjusteResultats).
-    const QFont police = Police(c.points, c.souligne);
-    if (c.genre != Cadre && !c.plusLarge && w->font() != police) {
-        w->setFont(police);
+    if (c.genre != Cadre && !c.plusLarge) {
+        if (const QFont police = Police(c.points, c.souligne); w->font() != police) {
+            w->setFont(police);
+        }
     }
     if (c.genre == Ligne) {
         w->setGeometry(w->parentWidget()->rect());
