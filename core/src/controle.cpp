@@ -4,28 +4,26 @@
 #include "vantrel/texte.h"
 
 #include <array>
-#include <span>
 #include <vector>
 
 namespace vantrel {
 
 namespace {
 
-// What each of the six positions accepts, and the text that follows the code of a character
-// it refuses. Field letters run from A to R (18 fields), subsquare letters from A to X.
+// What each of the six positions accepts: field letters run from A to R (18 fields), subsquare
+// letters from A to X.
 struct RegleCaractere {
     unsigned char minimum;
     unsigned char maximum;
-    std::string_view refus;
 };
 
 constexpr std::array<RegleCaractere, 6> ReglesLocator = {{
-    {'A', 'R', " : Le premier caractère n'est pas une lettre valide."},
-    {'A', 'R', " : Le second caractère n'est pas une lettre valide."},
-    {'0', '9', " : Le troisième caractère n'est pas un chiffre."},
-    {'0', '9', " : Le quatrième caractère n'est pas un chiffre."},
-    {'A', 'X', " : Le cinquième caractère n'est pas une lettre valide."},
-    {'A', 'X', " : Le sixième caractère n'est pas une lettre valide."},
+    {'A', 'R'},
+    {'A', 'R'},
+    {'0', '9'},
+    {'0', '9'},
+    {'A', 'X'},
+    {'A', 'X'},
 }};
 
 Verdict Refuse(std::string message) {
@@ -50,21 +48,15 @@ Verdict VerifieLocator(std::string_view texte) {
     if (locator.empty()) {
         return Refuse(std::string(messages::LocatorVide));
     }
-    // The code of each character in the window's code page; an ASCII text is its own.
-    std::vector<unsigned char> converti;
-    std::span<const unsigned char> codes(reinterpret_cast<const unsigned char*>(locator.data()),
-                                         locator.size());
-    if (!EstAscii(locator)) {
-        converti = CodesAnsi(locator);
-        codes = converti;
-    }
+    // The code of each character in the window's code page.
+    const std::vector<unsigned char> codes = CodesAnsi(locator);
     if (codes.size() != ReglesLocator.size()) {
         return Refuse(locator + std::string(messages::LongueurLocator));
     }
     for (std::size_t i = 0; i < codes.size(); ++i) {
         const RegleCaractere& regle = ReglesLocator[i];
         if (codes[i] < regle.minimum || codes[i] > regle.maximum) {
-            return Refuse(std::to_string(codes[i]) + std::string(regle.refus));
+            return Refuse(std::to_string(codes[i]) + std::string(messages::CaractereRefuse[i]));
         }
     }
     // Every accepted character is ASCII, so the text holds exactly six bytes.

@@ -89,11 +89,9 @@ void DemandeDistance(EtatCalcul& etat, InterfaceChamps& champs) {
         champs.AfficheMessage(messages::SonLocatorVide);
         return;
     }
-    // The distance starts from the locator the field shows, checked and kept if need be. The
-    // field shows the accepted locator as it was kept, unless typed into since.
+    // The distance starts from the locator the field shows, checked and kept if need be.
     const bool dejaAccepte =
-        !etat.MonLocatorAccepte.empty() && (monLocator == etat.MonLocatorAccepte ||
-                                            NormaliseLocator(monLocator) == etat.MonLocatorAccepte);
+        !etat.MonLocatorAccepte.empty() && NormaliseLocator(monLocator) == etat.MonLocatorAccepte;
     if (!dejaAccepte && !ControleLocator(monLocator, etat, champs)) {
         return;
     }

@@ -2,8 +2,6 @@
 
 #include "vantrel/constantes.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -34,23 +32,9 @@ CoordonneeLocator LongitudeLocator(const Locator& locator) {
 }
 
 std::string TexteCoordonnee(const CoordonneeLocator& coordonnee) {
-    // Built without temporaries: the distance button writes two of these on every press, and
-    // most fit in the string itself.
-    std::array<char, 8> degres;
-    std::array<char, 24> minutes;
-    char* const finDegres =
-        std::to_chars(degres.data(), degres.data() + degres.size(), std::abs(coordonnee.degres))
-            .ptr;
-    char* const finMinutes = std::to_chars(minutes.data(), minutes.data() + minutes.size(),
-                                           static_cast<long long>(math_floor(coordonnee.minutes)))
-                                 .ptr;
-    std::string texte;
-    texte.append(degres.data(), finDegres)
-        .append("° ")
-        .append(minutes.data(), finMinutes)
-        .append("' ")
-        .append(coordonnee.hemisphere);
-    return texte;
+    return std::to_string(std::abs(coordonnee.degres)) + "° " +
+           std::to_string(static_cast<long long>(math_floor(coordonnee.minutes))) + "' " +
+           std::string(coordonnee.hemisphere);
 }
 
 } // namespace vantrel

@@ -1,6 +1,5 @@
 #include "vantrel/texte.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -136,15 +135,7 @@ char32_t CaractereAnsi(unsigned char code) {
 
 } // namespace
 
-bool EstAscii(std::string_view texte) {
-    return std::all_of(texte.begin(), texte.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 std::vector<unsigned char> CodesAnsi(std::string_view utf8) {
-    if (EstAscii(utf8)) {
-        return {utf8.begin(), utf8.end()};
-    }
     std::vector<unsigned char> codes;
     for (char32_t c : DecodeUtf8(utf8)) {
         codes.push_back(CodeAnsi(c));
@@ -153,12 +144,6 @@ std::vector<unsigned char> CodesAnsi(std::string_view utf8) {
 }
 
 std::string Majuscule(std::string_view utf8) {
-    if (EstAscii(utf8)) {
-        std::string texte(utf8);
-        std::transform(texte.begin(), texte.end(), texte.begin(),
-                       [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
-        return texte;
-    }
     std::u32string texte = DecodeUtf8(utf8);
     for (char32_t& c : texte) {
         const unsigned char code = CodeAnsi(c);

@@ -12,10 +12,6 @@ namespace vantrel {
 /// malformed UTF-8 sequence: "?".
 inline constexpr unsigned char CodeInconnu = 63;
 
-/// Whether the text is ASCII, which is its own UTF-8 and its own Windows-1252. Texts typed into
-/// the window nearly always are: those skip the decoding.
-bool EstAscii(std::string_view texte);
-
 /// Windows-1252 codes of the characters of a UTF-8 text, one per character.
 std::vector<unsigned char> CodesAnsi(std::string_view utf8);
 
