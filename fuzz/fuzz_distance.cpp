@@ -48,7 +48,8 @@ void VerifieDemande(const EtatCalcul& etat, essais::ChampsEnregistres& champs) {
     const std::string& s = son.locator->texte();
     Exige((distance == 0 && azimut == 0) == (mon == s), "zero only for one place");
     // The needle points east exactly when he lies east along the short way round.
-    const double ecart = std::remainder(Longitude(s) - Longitude(mon), 360.0);
+    const double ecart = std::remainder(
+        essais::CentreLocator(s).longitude - essais::CentreLocator(mon).longitude, 360.0);
     if (std::abs(ecart) > 1e-9 && std::abs(ecart) < 180 - 1e-9 && mon != s) {
         Exige(ecart > 0 ? azimut <= 180 : azimut >= 180, "east or west", mon + " " + s);
     }

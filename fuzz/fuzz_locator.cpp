@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     };
     const double lon = angle(p.Dlo, p.Mlo, p.Slo, p.Elo == "Ouest");
     const double lat = angle(p.Dla, p.Mla, p.Sla, p.Ela == "Sud");
-    Exige(std::abs(lon - Longitude(*resultat)) <= 2.5 / 60 + 1e-9 &&
-              std::abs(lat - Latitude(*resultat)) <= 1.25 / 60 + 1e-9,
+    Exige(std::abs(lon - essais::CentreLocator(*resultat).longitude) <= 2.5 / 60 + 1e-9 &&
+              std::abs(lat - essais::CentreLocator(*resultat).latitude) <= 1.25 / 60 + 1e-9,
           "the position inside its subsquare", *resultat);
     return 0;
 }

@@ -5,31 +5,21 @@
 #include "vantrel/champs.h"
 
 #include <array>
-#include <ostream>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vantrel::essais {
 
-struct Evenement {
-    enum Genre { Ecriture, Message } genre;
-    Champ champ; // for a write
-    std::string texte;
-
-    bool operator==(const Evenement&) const = default;
-    friend std::ostream& operator<<(std::ostream& os, const Evenement& e) {
-        if (e.genre == Ecriture) {
-            return os << "field " << static_cast<int>(e.champ) << " <- \"" << e.texte << '"';
-        }
-        return os << "prompt \"" << e.texte << '"';
-    }
-};
+/// A write of a field's text, or a prompt (no field).
+using Evenement = std::pair<std::optional<Champ>, std::string>;
 
 inline Evenement Ecrit(Champ champ, std::string texte) {
-    return {Evenement::Ecriture, champ, std::move(texte)};
+    return {champ, std::move(texte)};
 }
 inline Evenement Invite(std::string texte) {
-    return {Evenement::Message, Champ::MonLocator, std::move(texte)};
+    return {std::nullopt, std::move(texte)};
 }
 
 class ChampsEnregistres : public InterfaceChamps {
@@ -51,9 +41,9 @@ public:
 
     std::vector<std::string> messages() const {
         std::vector<std::string> m;
-        for (const auto& e : journal) {
-            if (e.genre == Evenement::Message) {
-                m.push_back(e.texte);
+        for (const auto& [champ, texte] : journal) {
+            if (!champ) {
+                m.push_back(texte);
             }
         }
         return m;

@@ -36,7 +36,6 @@ TEST(CheminLong, DemiTourEtResteDuTour) {
     }
 }
 
-// (The texts after JN38DM → FN20XR are checked in the window's tooltips.)
 TEST(DecritCalcul, LesTextesDesBullesApresUnCalcul) {
     const auto decrit = [](const char* mon, const char* son) {
         EtatCalcul etat;
@@ -46,6 +45,11 @@ TEST(DecritCalcul, LesTextesDesBullesApresUnCalcul) {
         DemandeDistance(etat, champs);
         return DecritCalcul(etat.AngleDist, champs[Champ::Azimut]);
     };
+    // Due north, a 36th of the circumference: 1113.24 km, 691.7 miles; the long path leaves
+    // due south for the rest of the way round.
+    const TextesComplements nord = decrit("JN38DM", "JO38DM");
+    EXPECT_EQ(nord.distance, "1113 km (692 milles) — chemin long : 38963 km");
+    EXPECT_EQ(nord.azimut, "360° N — chemin long : 180° S");
     const TextesComplements ici = decrit("JN38DM", "JN38DM");
     EXPECT_EQ(ici.distance, "0 km (0 milles) — chemin long : —");
     EXPECT_EQ(ici.azimut, "0° N — chemin long : —");
