@@ -1,6 +1,6 @@
 #include "application.h"
 
-#include "disposition.h"
+#include "apparence.h"
 #include "frmvantrel.h"
 #include "traductions_qt.h"
 

@@ -1,7 +1,10 @@
 #include "frmvantrel.h"
 
+#include "apparence.h"
+#include "construction.h"
 #include "disposition.h"
 #include "rose.h"
+#include "twips.h"
 #include "vantrel/complements.h"
 #include "vantrel/controle.h"
 #include "vantrel/evenements.h"
@@ -31,12 +34,9 @@ QString EnQString(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-// The widget name of each field, in the order of Champ.
-constexpr std::array<std::string_view, NombreChampsFenetre> NomsChamps = {
-    "MonLocator", "SonLocator", "MaLati", "MaLongi", "SaLati",     "SaLongi",
-    "Distance",   "Azimut",     "Dlo",    "Mlo",     "Slo",        "Elo",
-    "Dla",        "Mla",        "Sla",    "Ela",     "TxtLocator",
-};
+std::size_t Indice(Champ champ) {
+    return static_cast<std::size_t>(champ);
+}
 
 } // namespace
 
@@ -52,17 +52,17 @@ FrmVantrel::FrmVantrel(QWidget* parent)
     zoneClient->setFixedSize(EnPixels(LargeurClient), EnPixels(HauteurClient));
     setCentralWidget(zoneClient);
     const std::vector<QWidget*> widgets = Construit(zoneClient);
-    const auto widget = [&widgets](std::string_view nom) { return widgets[IndexElement(nom)]; };
-    for (std::size_t i = 0; i < NomsChamps.size(); ++i) {
-        boites_[i] = qobject_cast<QLineEdit*>(widget(NomsChamps[i]));
+    for (std::size_t i = 0; i < widgets.size(); ++i) {
+        if (const auto champ = Elements[i].champ) {
+            boites_[Indice(*champ)] = qobject_cast<QLineEdit*>(widgets[i]);
+            listes_[Indice(*champ)] = qobject_cast<QComboBox*>(widgets[i]);
+        }
     }
-    elo_ = qobject_cast<QComboBox*>(widget("Elo"));
-    ela_ = qobject_cast<QComboBox*>(widget("Ela"));
-    cmd_ = qobject_cast<QPushButton*>(widget("Cmd"));
-    command1_ = qobject_cast<QPushButton*>(widget("Command1"));
-    cmdEfface_ = qobject_cast<QPushButton*>(widget("CmdEfface"));
-    image1_ = qobject_cast<QLabel*>(widget("Image1"));
-    rose_ = qobject_cast<Rose*>(widget("Rose"));
+    cmd_ = static_cast<QPushButton*>(widgets[Rang("Cmd")]);
+    command1_ = static_cast<QPushButton*>(widgets[Rang("Command1")]);
+    cmdEfface_ = static_cast<QPushButton*>(widgets[Rang("CmdEfface")]);
+    image1_ = static_cast<QLabel*>(widgets[Rang("Image1")]);
+    rose_ = static_cast<Rose*>(widgets[Rang("Rose")]);
     // The icon is the picture the installed one is made of: looking it up in the icon theme
     // instead would cost more than the rest of the start.
     apresPremierePeinture_ = [this, widgets] {
@@ -79,14 +79,14 @@ FrmVantrel::FrmVantrel(QWidget* parent)
     connect(command1_, &QPushButton::clicked, this, &FrmVantrel::Command1_Click);
     connect(cmdEfface_, &QPushButton::clicked, this, &FrmVantrel::CmdEfface_Click);
 
-    for (const Element* arret : OrdreClavier()) {
-        widget(arret->nom)->installEventFilter(this);
+    for (std::size_t arret : OrdreClavier()) {
+        widgets[arret]->installEventFilter(this);
     }
 
     RemplaceInvite({});
     Form_Load();
     DecritAzimut({});
-    widget(OrdreClavier().front()->nom)->setFocus();
+    widgets[OrdreClavier().front()]->setFocus();
 }
 
 void FrmVantrel::RemplaceInvite(Invite invite) {
@@ -102,19 +102,19 @@ void FrmVantrel::RemplaceInvite(Invite invite) {
 }
 
 std::string FrmVantrel::LitChamp(Champ champ) const {
-    switch (champ) {
-    case Champ::Elo:
-        return elo_->currentText().toStdString();
-    case Champ::Ela:
-        return ela_->currentText().toStdString();
-    default:
-        return boite(champ)->text().toStdString();
+    if (const QComboBox* liste = listes_[Indice(champ)]) {
+        return liste->currentText().toStdString();
     }
+    return boites_[Indice(champ)]->text().toStdString();
 }
 
 void FrmVantrel::EcritChamp(Champ champ, std::string_view texte) {
     const QString nouveau = EnQString(texte);
-    QLineEdit* champTexte = boite(champ);
+    if (QComboBox* liste = listes_[Indice(champ)]) {
+        liste->setCurrentText(nouveau); // the item of that text, if the list has one
+        return;
+    }
+    QLineEdit* champTexte = boites_[Indice(champ)];
     champTexte->setText(nouveau);
     // A narrow box shows the start of its text, not its end.
     champTexte->setCursorPosition(0);
@@ -138,20 +138,32 @@ void FrmVantrel::DecritAzimut(const QString& azimut) {
     image1_->setAccessibleDescription(EnQString(textes.description));
     for (const auto& [champ, texte] :
          {std::pair{Champ::Distance, &textes.distance}, {Champ::Azimut, &textes.azimut}}) {
-        boite(champ)->setToolTip(EnQString(*texte));
-        boite(champ)->setAccessibleDescription(EnQString(*texte));
+        boites_[Indice(champ)]->setToolTip(EnQString(*texte));
+        boites_[Indice(champ)]->setAccessibleDescription(EnQString(*texte));
     }
 }
 
 void FrmVantrel::Form_Load() {
     layout()->activate();
-    const QRect ecran = screen()->geometry();
-    move(ecran.x() + (ecran.width() - width()) / 2, ecran.y() + (ecran.height() - height()) / 2);
+    // The native window, so that the frame around it is known where the system tells it
+    // before the window shows (Windows).
+    winId();
+    Centre();
 
-    elo_->addItems({QStringLiteral("Est"), QStringLiteral("Ouest")});
-    ela_->addItems({QStringLiteral("Nord"), QStringLiteral("Sud")});
-    elo_->setCurrentIndex(-1);
-    ela_->setCurrentIndex(-1);
+    QComboBox* elo = listes_[Indice(Champ::Elo)];
+    QComboBox* ela = listes_[Indice(Champ::Ela)];
+    elo->addItems({QStringLiteral("Est"), QStringLiteral("Ouest")});
+    ela->addItems({QStringLiteral("Nord"), QStringLiteral("Sud")});
+    elo->setCurrentIndex(-1);
+    ela->setCurrentIndex(-1);
+}
+
+void FrmVantrel::Centre() {
+    // The window as the user sees it, frame and title bar included, centred on its screen.
+    const QRect ecran = screen()->geometry();
+    cadreCentre_ = frameGeometry().size();
+    move(ecran.x() + (ecran.width() - cadreCentre_.width()) / 2,
+         ecran.y() + (ecran.height() - cadreCentre_.height()) / 2);
 }
 
 void FrmVantrel::Cmd_Click() {
@@ -219,14 +231,19 @@ bool FrmVantrel::Locator_KeyPress(QObject* champ, QKeyEvent* touche) {
 bool FrmVantrel::event(QEvent* evenement) {
     const bool traite = QMainWindow::event(evenement);
     if (evenement->type() == QEvent::Paint && apresPremierePeinture_) {
+        // An X11 window manager frames the window as it shows it: by its first paint the frame
+        // is known, and the window is centred again with it, once.
+        if (cadreCentre_ == size() && frameGeometry().size() != cadreCentre_) {
+            Centre();
+        }
         QTimer::singleShot(0, this, std::exchange(apresPremierePeinture_, {}));
     }
     return traite;
 }
 
 bool FrmVantrel::eventFilter(QObject* objet, QEvent* evenement) {
-    const bool champLocator =
-        objet == boite(Champ::MonLocator) || objet == boite(Champ::SonLocator);
+    QLineEdit* const monLocator = boites_[Indice(Champ::MonLocator)];
+    const bool champLocator = objet == monLocator || objet == boites_[Indice(Champ::SonLocator)];
     switch (evenement->type()) {
     case QEvent::KeyPress:
         if (champLocator) {
@@ -234,7 +251,7 @@ bool FrmVantrel::eventFilter(QObject* objet, QEvent* evenement) {
         }
         break;
     case QEvent::FocusOut:
-        if (objet == boite(Champ::MonLocator)) {
+        if (objet == monLocator) {
             MonLocator_LostFocus(static_cast<QFocusEvent*>(evenement)->reason());
         }
         break;

@@ -47,17 +47,14 @@ private:
     void MonLocator_LostFocus(Qt::FocusReason raison);
     bool Locator_KeyPress(QObject* champ, QKeyEvent* touche);
     void DecritAzimut(const QString& azimut);
-
-    QLineEdit* boite(Champ champ) const { return boites_[static_cast<std::size_t>(champ)]; }
+    void Centre();
 
     EtatCalcul etat_;
     Invite invite_;
 
-    // The text boxes by field (none for the two lists), the lists and the controls the
-    // handlers need.
+    // The fields by Champ: a text box or a list, the other null.
     std::array<QLineEdit*, NombreChampsFenetre> boites_{};
-    QComboBox* elo_ = nullptr;
-    QComboBox* ela_ = nullptr;
+    std::array<QComboBox*, NombreChampsFenetre> listes_{};
     QPushButton* cmd_ = nullptr;
     QPushButton* command1_ = nullptr;
     QPushButton* cmdEfface_ = nullptr;
@@ -67,6 +64,10 @@ private:
     // What waits until the window is first drawn, since none of it shows before: the window's
     // icon (the dial's face) and the result boxes' narrowed faces. Empty once done.
     std::function<void()> apresPremierePeinture_;
+
+    // The size of the frame the window was last centred with: where the system tells the frame
+    // only once the window is shown (an X11 window manager), it is centred again then.
+    QSize cadreCentre_;
 
     // The mouse press that moved the focus out of MonLocator was answered by a rejection
     // prompt: it must not go on to act on the control it landed on.

@@ -1,11 +1,10 @@
 // The dial: how the needle reads the azimuth text, where each redraw puts it and what it
-// paints; the committed picture, whose face sits where the needle's geometry says it does.
+// paints; the picture the window shows, whose face sits where the needle's geometry says it does.
 #include "geometrie_cadran.h"
 #include "rose.h"
 #include "twips.h"
 
 #include <QImage>
-#include <QImageReader>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -96,34 +95,10 @@ private slots:
         }
     }
 
-    // The pixels compiled into the window are those of the committed JPEGs, read by another
-    // decoder (tools/en-ppm.sh made them): the same sizes, each channel within a few steps.
-    void pixelsDesJpeg() {
-        for (const char* nom : {"cadran", "carte"}) {
-            const QString chemin = QStringLiteral(VANTREL_RESOURCES_DIR "/") + nom;
-            const QImage jpeg =
-                QImage(chemin + ".jpg", "JPEG").convertToFormat(QImage::Format_RGB888);
-            const QImage ppm =
-                QImage(chemin + ".ppm", "PPM").convertToFormat(QImage::Format_RGB888);
-            QCOMPARE(ppm.size(), jpeg.size());
-            int ecart = 0;
-            for (int y = 0; y < ppm.height(); ++y) {
-                for (qsizetype i = 0; i < ppm.bytesPerLine(); ++i) {
-                    ecart = std::max(ecart,
-                                     std::abs(ppm.constScanLine(y)[i] - jpeg.constScanLine(y)[i]));
-                }
-            }
-            QVERIFY2(ecart <= 3, qPrintable(QStringLiteral("%1: %2").arg(nom).arg(ecart)));
-        }
-    }
-
     // Points placed from the geometry constants fall on the matching part of the picture: if
     // the face drifted from the needle's pivot, the red marks and the rim would miss them.
     void cadranSuitSaGeometrie() {
-        QImageReader lecteur(QStringLiteral(VANTREL_RESOURCES_DIR "/cadran.jpg"));
-        lecteur.setDecideFormatFromContent(true); // from the bytes, not from the name
-        QCOMPARE(lecteur.format(), QByteArray("jpeg"));
-        const QImage cadran = lecteur.read();
+        const QImage cadran(QStringLiteral(":/cadran.ppm"), "PPM"); // as the window has it
         QCOMPARE(cadran.size(), QSize(cadran::CotePixels, cadran::CotePixels));
         const auto couleur = [&](double degres, double rayon) {
             const double a = degres * std::numbers::pi / 180;

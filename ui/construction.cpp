@@ -1,0 +1,149 @@
+#include "construction.h"
+
+#include "apparence.h"
+#include "cadretitre.h"
+#include "disposition.h"
+#include "images.h"
+#include "liste_accessible.h"
+#include "rose.h"
+#include "twips.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+namespace vantrel::ui {
+
+namespace {
+
+QRect Rectangle(const Element& e) {
+    return EnPixels(QRect(e.gauche, e.haut, e.largeur, e.hauteur));
+}
+
+QWidget* CreeWidget(const Element& e, QWidget* parent) {
+    const QString texte = QString::fromUtf8(e.texte);
+    switch (e.genre) {
+    case Cadre:
+        return new CadreTitre(
+            texte, Police(e.points, e.souligne),
+            e.couleur ? QColor(e.couleur->r, e.couleur->g, e.couleur->b) : QColor(), parent);
+    case Etiquette: {
+        auto* etiquette = new QLabel(texte, parent);
+        etiquette->setTextFormat(Qt::PlainText);
+        etiquette->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return etiquette;
+    }
+    case Texte: {
+        auto* champ = new QLineEdit(texte, parent);
+        if (e.longueurMax > 0) {
+            champ->setMaxLength(e.longueurMax);
+        }
+        champ->setCursorPosition(0);
+        // A result is read as read-only by screen readers, not only greyed.
+        champ->setReadOnly(e.estResultat());
+        return champ;
+    }
+    case Liste: {
+        InstalleListesAccessibles();
+        auto* liste = new QComboBox(parent);
+        liste->setEditable(false);
+        return liste;
+    }
+    case Bouton: {
+        // Return and Enter press the button that has the focus; none is the window's default.
+        auto* bouton = new QPushButton(texte, parent);
+        bouton->setAutoDefault(true);
+        bouton->setDefault(false);
+        return bouton;
+    }
+    case Image: {
+        auto* image = new QLabel(parent);
+        image->setPixmap(ImageALaTaille(e.image, Rectangle(e).size(), parent->devicePixelRatioF()));
+        // Should the rectangle still differ by a pixel, the label stretches the picture.
+        image->setScaledContents(true);
+        return image;
+    }
+    case Ligne:
+        return new Rose(QLineF(e.gauche, e.haut, e.largeur, e.hauteur), parent);
+    }
+    return nullptr;
+}
+
+void Habille(const Element& e, QWidget* w) {
+    w->setObjectName(QString::fromUtf8(e.nom.data(), static_cast<qsizetype>(e.nom.size())));
+    // Most controls inherit their face from the window: a font of their own only where it
+    // differs (each one costs a resolution and its propagation). A frame's is its caption's; a
+    // result box, empty until a computation, takes its own once the window is drawn.
+    if (e.genre != Cadre && !e.estResultat()) {
+        if (const QFont police = Police(e.points, e.souligne); w->font() != police) {
+            w->setFont(police);
+        }
+    }
+    w->setGeometry(e.genre == Ligne ? w->parentWidget()->rect() : Rectangle(e));
+    if (!e.prendFocus()) {
+        w->setFocusPolicy(Qt::NoFocus);
+    }
+    w->setEnabled(e.actif);
+    if (e.bulle) {
+        w->setToolTip(QString::fromUtf8(e.bulle));
+    }
+    if (e.accessible) {
+        w->setAccessibleName(QString::fromUtf8(e.accessible));
+    }
+    // Its own palette only where it differs, as its font.
+    if (const QPalette palette = PaletteDe(e, w->palette()); palette != w->palette()) {
+        w->setPalette(palette);
+    }
+}
+
+std::size_t LigneDuCadre(std::string_view cadre) {
+    const auto trouve = std::ranges::find(Elements, cadre, &Element::nom);
+    return static_cast<std::size_t>(trouve - std::begin(Elements));
+}
+
+} // namespace
+
+std::span<const std::size_t> OrdreClavier() {
+    static const std::vector<std::size_t> ordre = [] {
+        std::vector<std::size_t> arrets;
+        for (std::size_t i = 0; i < std::size(Elements); ++i) {
+            if (Elements[i].prendFocus()) {
+                arrets.push_back(i);
+            }
+        }
+        std::ranges::sort(arrets, {}, [](std::size_t i) { return Elements[i].tabIndex; });
+        return arrets;
+    }();
+    return ordre;
+}
+
+std::vector<QWidget*> Construit(QWidget* zoneClient) {
+    std::vector<QWidget*> widgets;
+    widgets.reserve(std::size(Elements));
+    for (const Element& e : Elements) {
+        // The table puts each frame before what it holds (checked where it is written).
+        QWidget* parent = e.cadre.empty() ? zoneClient : widgets[LigneDuCadre(e.cadre)];
+        QWidget* w = CreeWidget(e, parent);
+        Habille(e, w);
+        widgets.push_back(w);
+    }
+    widgets[Rang("Rose")]->raise();
+
+    const auto arrets = OrdreClavier();
+    for (std::size_t i = 1; i < arrets.size(); ++i) {
+        QWidget::setTabOrder(widgets[arrets[i - 1]], widgets[arrets[i]]);
+    }
+    return widgets;
+}
+
+void AjusteResultats(std::span<QWidget* const> widgets) {
+    for (std::size_t i = 0; i < widgets.size(); ++i) {
+        if (Elements[i].estResultat()) {
+            AjusteResultat(static_cast<QLineEdit*>(widgets[i]), Elements[i]);
+        }
+    }
+}
+
+} // namespace vantrel::ui
