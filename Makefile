@@ -3,7 +3,8 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test test-asan fuzz bench paquet windows test-windows clean
+.PHONY: run test test-asan fuzz bench paquet windows test-windows clean \
+    paquet-arm64 paquet-armhf test-arm64 test-armhf
 
 run:
 	scripts/install-deps run
@@ -84,6 +85,31 @@ test-windows: windows
 	xvfb-run -a -s '-screen 0 1280x1024x24' \
 	    packaging/windows/essais-wine.sh $(BUILD)-windows-test $(BUILD)-windows $(QT_WINDOWS)
 
+# The Raspberry Pi (Raspberry Pi OS, that is Debian 12 on ARM), cross-built here with Debian's
+# cross toolchains and the target's own Qt (packaging/arm/): $(BUILD)-arm64/vantrel_<version>_arm64.deb
+# and $(BUILD)-armhf/vantrel_<version>_armhf.deb, with the target's Debian flags as make paquet.
+paquet-arm64 paquet-armhf: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
+paquet-arm64 paquet-armhf: paquet-%:
+	scripts/install-deps $*
+	cmake -S . -B $(BUILD)-$* --toolchain packaging/arm/$*.cmake -DVANTREL_TESTS=OFF \
+	    -DCMAKE_CXX_FLAGS="$$(DEB_HOST_ARCH=$* dpkg-buildflags --get CPPFLAGS) $$(DEB_HOST_ARCH=$* dpkg-buildflags --get CXXFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$$(DEB_HOST_ARCH=$* dpkg-buildflags --get LDFLAGS)" $(CMAKE_FLAGS)
+	cmake --build $(BUILD)-$* -j $(JOBS) --target vantrel
+	cd $(BUILD)-$* && cpack -G DEB
+
+# The whole CTest suite built for ARM and run under qemu's user-mode emulation, the package
+# checks and the start-up checks included. GeographicLib's development files for the target are
+# unpacked once outside the clone (scripts/libs-tests-arm).
+LIBS_TESTS_ARM ?= $(HOME)/.cache/vantrel/tests
+test-arm64 test-armhf: test-%:
+	scripts/install-deps $*
+	scripts/libs-tests-arm $* $(LIBS_TESTS_ARM)-$*
+	cmake -S . -B $(BUILD)-test-$* --toolchain packaging/arm/$*.cmake -DVANTREL_WERROR=ON \
+	    -DCMAKE_PREFIX_PATH=$(LIBS_TESTS_ARM)-$*/usr $(CMAKE_FLAGS)
+	cmake --build $(BUILD)-test-$* -j $(JOBS)
+	ctest --test-dir $(BUILD)-test-$* --output-on-failure -j $(JOBS)
+
 clean:
 	rm -rf $(BUILD) $(BUILD)-test $(BUILD)-test-asan $(BUILD)-fuzz $(BUILD)-bench \
-	    $(BUILD)-windows $(BUILD)-windows-test
+	    $(BUILD)-windows $(BUILD)-windows-test \
+	    $(BUILD)-arm64 $(BUILD)-armhf $(BUILD)-test-arm64 $(BUILD)-test-armhf

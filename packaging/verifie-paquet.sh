@@ -2,14 +2,17 @@
 # Checks the Debian package as dpkg sees it: the control fields (Depends from dpkg-shlibdeps),
 # the exact list of files with their modes, the unpacked files, and that the desktop entry, run
 # as a launcher would, opens the window.
-#   verifie-paquet.sh PACKAGE_DIR APP_ID VERSION "ICON_SIZES"
+#   verifie-paquet.sh PACKAGE_DIR APP_ID VERSION "ICON_SIZES" [ARCH [EMULATOR...]]
 # PACKAGE_DIR holds the one .deb (construit-paquet.sh); VERSION is the package's, with its
-# Debian revision if it has one.
+# Debian revision if it has one. A cross-built package gives its Debian ARCH (the build
+# machine's if empty or left out) and the emulator that runs its program (qemu-aarch64 -L /).
 set -euo pipefail
 
 id=$2
 version=$3
 read -r -a tailles <<<"$4"
+arch=${5:-$(dpkg --print-architecture)}
+emulateur=("${@:6}")
 # The program's own version: without epoch and Debian revision.
 amont=${version#*:}
 amont=${amont%-*}
@@ -36,7 +39,7 @@ attendu() {
 }
 attendu Package vantrel
 attendu Version "$version"
-attendu Architecture "$(dpkg --print-architecture)"
+attendu Architecture "$arch"
 attendu Section hamradio
 attendu Priority optional
 [[ "$(champ Maintainer)" == *@* ]] || echec "Maintainer has no address: $(champ Maintainer)"
@@ -102,6 +105,9 @@ premiere=$(zcat "$racine/usr/share/doc/vantrel/changelog.gz" | head -n 1)
 read -r -a commande <<<"$(cle Exec)"
 [ "$(PATH="$racine/usr/bin:$PATH" command -v "${commande[0]}")" = "$executable" ] ||
     echec "Exec=$(cle Exec) does not resolve to the installed executable"
+if ((${#emulateur[@]})); then
+    commande=("${emulateur[@]}" "$executable" "${commande[@]:1}")
+fi
 statut=0
 PATH="$racine/usr/bin:$PATH" QT_QPA_PLATFORM=offscreen \
     timeout 3 "${commande[@]}" 2>"$travail/lancement.err" || statut=$?

@@ -7,6 +7,16 @@ version_paquet() {
     dpkg-query -W -f='${Version}' "$1:$(dpkg --print-architecture)"
 }
 
+# Whether a Debian package is installed: NAME for the build machine's own architecture (or an
+# "all" package), NAME:ARCH for another one (arm64, armhf). A bare name would also match the
+# package of a foreign architecture alone.
+paquet_installe() {
+    local nom=${1%%:*} arch=${1#*:} etats
+    [ "$arch" != "$1" ] || arch=$(dpkg --print-architecture)
+    etats=$(dpkg-query -W -f='${Status} ${Architecture}\n' "$nom" 2>/dev/null) || return 1
+    grep -Eqx "install ok installed ($arch|all)" <<<"$etats"
+}
+
 # A Debian version without its epoch and its Debian revision: "1:2.1.2-1" gives "2.1.2".
 version_amont() {
     local v=${1#*:}
