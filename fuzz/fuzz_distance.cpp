@@ -65,9 +65,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const std::string monAvant = fournisseur.ConsumeRandomLengthString(12);
     const std::string sonAvant = fournisseur.ConsumeRandomLengthString(12);
 
-    Exige(CodesAnsi(Majuscule(mon)).size() == CodesAnsi(mon).size(),
-          "upper-casing keeps the characters");
-
     EtatCalcul neuf;
     essais::ChampsEnregistres seul = Demande(neuf, mon, son, quitteDAbord);
     VerifieDemande(neuf, seul);

@@ -1,6 +1,7 @@
 #include "construction.h"
 
 #include "apparence.h"
+#include "boite_saisie.h"
 #include "cadretitre.h"
 #include "disposition.h"
 #include "images.h"
@@ -36,7 +37,8 @@ QWidget* CreeWidget(const Element& e, QWidget* parent) {
         return etiquette;
     }
     case Texte: {
-        auto* champ = new QLineEdit(texte, parent);
+        auto* champ =
+            e.estResultat() ? new QLineEdit(texte, parent) : new BoiteSaisie(texte, parent);
         if (e.longueurMax > 0) {
             champ->setMaxLength(e.longueurMax);
         }

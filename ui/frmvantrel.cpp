@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QGridLayout>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -47,6 +48,9 @@ FrmVantrel::FrmVantrel(QWidget* parent)
     setObjectName(QStringLiteral("FrmVantrel"));
     setWindowTitle(QStringLiteral("Vantrel"));
     setFont(Police());
+    // The light face the layout's colours were chosen for (blue and black text on it), whatever
+    // the desktop's colour scheme: on a dark one they would not read.
+    setPalette(style()->standardPalette());
 
     auto* zoneClient = new QWidget(this);
     zoneClient->setFixedSize(EnPixels(LargeurClient), EnPixels(HauteurClient));
@@ -97,6 +101,15 @@ void FrmVantrel::RemplaceInvite(Invite invite) {
     invite_ = [this](const QString& texte) {
         QMessageBox boite(QMessageBox::NoIcon, windowTitle(), texte, QMessageBox::Ok, this);
         boite.button(QMessageBox::Ok)->setIcon({}); // the prompt alone, no picture anywhere
+        // Wide enough for its title beside what a window manager puts on a title bar (icon,
+        // buttons), which Qt leaves out of a message box's size outside Windows.
+        constexpr int BarreDeTitre = 160;
+        const int largeur = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar"))
+                                .horizontalAdvance(windowTitle()) +
+                            BarreDeTitre;
+        auto* grille = static_cast<QGridLayout*>(boite.layout());
+        grille->addItem(new QSpacerItem(largeur, 0), grille->rowCount(), 0, 1,
+                        grille->columnCount());
         boite.exec();
     };
 }
@@ -119,7 +132,10 @@ void FrmVantrel::EcritChamp(Champ champ, std::string_view texte) {
     // A narrow box shows the start of its text, not its end.
     champTexte->setCursorPosition(0);
     if (champTexte->isReadOnly() && champ != Champ::Distance && champ != Champ::Azimut) {
-        champTexte->setToolTip(nouveau); // a result says itself whole when hovered
+        // A result says itself whole when hovered, a position in the usual notation too.
+        const QString bulle = nouveau.isEmpty() ? nouveau : nouveau + NotationUsuelle(champ);
+        champTexte->setToolTip(bulle);
+        champTexte->setAccessibleDescription(bulle);
     }
     if (champ == Champ::Azimut) {
         // Every assignment redraws, even of the same text (setText then signals nothing).
@@ -130,6 +146,26 @@ void FrmVantrel::EcritChamp(Champ champ, std::string_view texte) {
 
 void FrmVantrel::AfficheMessage(std::string_view invite) {
     invite_(EnQString(invite));
+}
+
+QString FrmVantrel::NotationUsuelle(Champ champ) const {
+    // From the position the handlers kept before they wrote its text.
+    const auto ligne = [](std::int16_t degres, double minutes, bool latitude) {
+        return QStringLiteral("\nsoit ") +
+               EnQString(vantrel::NotationUsuelle(degres, minutes, latitude));
+    };
+    switch (champ) {
+    case Champ::MaLati:
+        return ligne(etat_.MaLatDeg, etat_.MaLatMin, true);
+    case Champ::MaLongi:
+        return ligne(etat_.MaLonDeg, etat_.MaLonMin, false);
+    case Champ::SaLati:
+        return ligne(etat_.SaLatDeg, etat_.SaLatMin, true);
+    case Champ::SaLongi:
+        return ligne(etat_.SaLonDeg, etat_.SaLonMin, false);
+    default:
+        return {};
+    }
 }
 
 void FrmVantrel::DecritAzimut(const QString& azimut) {

@@ -47,6 +47,7 @@ private:
     void MonLocator_LostFocus(Qt::FocusReason raison);
     bool Locator_KeyPress(QObject* champ, QKeyEvent* touche);
     void DecritAzimut(const QString& azimut);
+    QString NotationUsuelle(Champ champ) const;
     void Centre();
 
     EtatCalcul etat_;

@@ -6,6 +6,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 namespace vantrel {
 
@@ -21,6 +23,22 @@ constexpr double SecteurCardinal = TourComplet / PointsCardinaux.size();
 constexpr std::string_view Aucun = "—";
 
 } // namespace
+
+std::string NotationUsuelle(std::int16_t degres, double minutes, bool latitude) {
+    // Centres of subsquares fall on whole seconds (their minutes are multiples of 1.25').
+    const long secondes = std::lround(degres * 3600.0 + minutes * 60);
+    const long absolues = std::labs(secondes);
+    std::array<char, 16> decimal{};
+    std::to_chars(decimal.data(), decimal.data() + decimal.size() - 1, absolues / 3600.0,
+                  std::chars_format::fixed, 4);
+    std::string degresDecimaux(decimal.data());
+    degresDecimaux.replace(degresDecimaux.find('.'), 1, ",");
+    const bool negatif = secondes < 0;
+    return std::to_string(absolues / 3600) + "° " + std::to_string(absolues / 60 % 60) + "' " +
+           std::to_string(absolues % 60) + "\" " +
+           (latitude ? (negatif ? "Sud" : "Nord") : (negatif ? "Ouest" : "Est")) + " (" +
+           (negatif ? "−" : "") + degresDecimaux + "°)";
+}
 
 long long DistanceCheminLong(double cheminCourt) {
     return ArrondiDistance(CirconferenceTerre - cheminCourt);

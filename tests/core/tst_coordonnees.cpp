@@ -37,7 +37,6 @@ TEST(Encodage, SixCaracteresOuRien) {
         // Beyond the earth's ranges, or not numbers: no locator.
         {{"180", "0", "1", "Ouest", "0", "0", "0", "Nord"}, std::nullopt},
         {{"0", "0", "0", "Est", "90", "1", "0", "Nord"}, std::nullopt},
-        {{"abc", "0", "0", "Est", "0", "0", "0", "Nord"}, std::nullopt},
         {{"nan", "0", "0", "Est", "0", "0", "0", "Nord"}, std::nullopt},
     };
     // clang-format on

@@ -2,6 +2,7 @@
 // earth, the distance in statute miles, and the compass point of the azimuth.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,10 @@ long long Milles(double cheminCourt);
 /// The 16-point French compass point (N, NNE, ... NNO) of an azimuth in degrees: sectors of
 /// 22.5° centred on each point.
 std::string_view PointCardinal(double azimut);
+
+/// A decoded coordinate (the square's edge in whole degrees, the minutes from it) in the usual
+/// notation of maps: "74° 2' 30\" Ouest (−74,0417°)" for 76° 117' West.
+std::string NotationUsuelle(std::int16_t degres, double minutes, bool latitude);
 
 /// Texts that say more about a computation, for tooltips and screen readers.
 struct TextesComplements {
