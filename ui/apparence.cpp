@@ -74,6 +74,10 @@ QFont Police(double points, bool souligne) {
     return police;
 }
 
+QPalette PaletteFenetre() {
+    return QPalette(QColor(239, 239, 239));
+}
+
 QPalette PaletteDe(const Element& element, QPalette palette) {
     if (element.genre == Etiquette && element.couleur) {
         // Active and inactive only: a disabled label keeps the greyed look.

@@ -15,6 +15,10 @@ namespace vantrel::ui {
 /// same widths, at the size given.
 QFont Police(double points = 8.25, bool souligne = false);
 
+/// The window's light face, the one the layout's colours were chosen for: Qt's light grey,
+/// with the text, bases and shades it calls for.
+QPalette PaletteFenetre();
+
 /// The palette a control of that row takes, from the one it inherits.
 QPalette PaletteDe(const Element& element, QPalette palette);
 

@@ -50,7 +50,7 @@ FrmVantrel::FrmVantrel(QWidget* parent)
     setFont(Police());
     // The light face the layout's colours were chosen for (blue and black text on it), whatever
     // the desktop's colour scheme: on a dark one they would not read.
-    setPalette(style()->standardPalette());
+    setPalette(PaletteFenetre());
 
     auto* zoneClient = new QWidget(this);
     zoneClient->setFixedSize(EnPixels(LargeurClient), EnPixels(HauteurClient));
