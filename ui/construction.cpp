@@ -131,7 +131,7 @@ std::vector<QWidget*> Construit(QWidget* zoneClient) {
         Habille(e, w);
         widgets.push_back(w);
     }
-    widgets[Rang("Rose")]->raise();
+    widgets[Rang("Rose", Ligne)]->raise();
 
     const auto arrets = OrdreClavier();
     for (std::size_t i = 1; i < arrets.size(); ++i) {

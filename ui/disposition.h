@@ -245,15 +245,15 @@ inline constexpr Element Elements[] = {
 #undef VANTREL_ESPACES_13
 #undef VANTREL_ESPACES_18
 
-/// The row of a control, by name. Where the name is no row's, a constant expression that
-/// asks for it does not compile.
-consteval std::size_t Rang(std::string_view nom) {
+/// The row of a control, by name and kind. Where no row has that name and kind, a constant
+/// expression that asks for it does not compile.
+consteval std::size_t Rang(std::string_view nom, Genre genre) {
     for (std::size_t i = 0; i < std::size(Elements); ++i) {
-        if (Elements[i].nom == nom) {
+        if (Elements[i].nom == nom && Elements[i].genre == genre) {
             return i;
         }
     }
-    throw "no control of this name in the layout";
+    throw "no control of this name and kind in the layout";
 }
 
 namespace verification {

@@ -62,11 +62,11 @@ FrmVantrel::FrmVantrel(QWidget* parent)
             listes_[Indice(*champ)] = qobject_cast<QComboBox*>(widgets[i]);
         }
     }
-    cmd_ = static_cast<QPushButton*>(widgets[Rang("Cmd")]);
-    command1_ = static_cast<QPushButton*>(widgets[Rang("Command1")]);
-    cmdEfface_ = static_cast<QPushButton*>(widgets[Rang("CmdEfface")]);
-    image1_ = static_cast<QLabel*>(widgets[Rang("Image1")]);
-    rose_ = static_cast<Rose*>(widgets[Rang("Rose")]);
+    cmd_ = static_cast<QPushButton*>(widgets[Rang("Cmd", Bouton)]);
+    command1_ = static_cast<QPushButton*>(widgets[Rang("Command1", Bouton)]);
+    cmdEfface_ = static_cast<QPushButton*>(widgets[Rang("CmdEfface", Bouton)]);
+    image1_ = static_cast<QLabel*>(widgets[Rang("Image1", Image)]);
+    rose_ = static_cast<Rose*>(widgets[Rang("Rose", Ligne)]);
     // The icon is the picture the installed one is made of: looking it up in the icon theme
     // instead would cost more than the rest of the start.
     apresPremierePeinture_ = [this, widgets] {
