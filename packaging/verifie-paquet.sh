@@ -6,13 +6,14 @@
 # PACKAGE_DIR holds the one .deb (construit-paquet.sh); VERSION is the package's, with its
 # Debian revision if it has one.
 set -euo pipefail
+# shellcheck source=scripts/commun.sh
+. "$(dirname "$0")/../scripts/commun.sh"
 
 id=$2
 version=$3
 read -r -a tailles <<<"$4"
 # The program's own version: without epoch and Debian revision.
-amont=${version#*:}
-amont=${amont%-*}
+amont=$(version_amont "$version")
 
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
