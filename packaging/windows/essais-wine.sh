@@ -7,6 +7,8 @@
 #    checked), then uninstalled, with nothing left behind.
 # Usage: essais-wine.sh TEST_TREE PACKAGE_TREE QT_PREFIX
 set -euo pipefail
+# shellcheck source=scripts/commun.sh
+. "$(dirname "$0")/../../scripts/commun.sh"
 
 essais=$(realpath "$1")
 paquets=$(realpath "$2")
@@ -32,10 +34,13 @@ sleep 1
 export WINEPREFIX=$essais/wine
 [ -f "$WINEPREFIX/system.reg" ] || wineboot --init
 wineserver -w
-runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-pthread=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")
-export WINEPATH="$(en_windows "$qt/bin");$(en_windows "$runtime");$(en_windows "$pthread")"
-export QT_PLUGIN_PATH=$(en_windows "$qt/plugins")
+runtime=$(dll_mingw)
+WINEPATH=$(en_windows "$qt/bin")
+while read -r repertoire; do
+    WINEPATH+=";$(en_windows "$repertoire")"
+done < <(xargs -n 1 dirname <<<"$runtime" | sort -u)
+QT_PLUGIN_PATH=$(en_windows "$qt/plugins")
+export WINEPATH QT_PLUGIN_PATH
 
 # Building runs the GoogleTest programs once under Wine to list their tests.
 cmake --build "$essais" -j 2
