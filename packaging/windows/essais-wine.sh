@@ -71,12 +71,17 @@ wine "$paquets/vantrel-$version-setup.exe" /S
 wineserver -w
 
 dossier="$WINEPREFIX/drive_c/Program Files/Vantrel"
-for f in vantrel.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll libgcc_s_seh-1.dll \
-    libwinpthread-1.dll platforms/qwindows.dll imageformats/qjpeg.dll \
-    styles/qwindowsvistastyle.dll translations/qtbase_fr.qm LICENCES.txt \
-    licences/Vantrel-MIT.txt licences/LGPL-3.0-only.txt desinstaller.exe; do
+for f in vantrel.exe translations/qtbase_fr.qm LICENCES.txt licences/Vantrel-MIT.txt \
+    licences/LGPL-3.0-only.txt desinstaller.exe; do
     [ -f "$dossier/$f" ] || echec "not installed: $f"
 done
+# The DLLs the program loads, and no other.
+dll_attendues=$(printf '%s\n' Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll \
+    libgcc_s_seh-1.dll libwinpthread-1.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll |
+    sort)
+dll_installees=$(cd "$dossier" && find . -iname '*.dll' | sed 's|^\./||' | sort)
+diff <(echo "$dll_attendues") <(echo "$dll_installees") >&2 ||
+    echec "the installed DLLs (>) are not the expected ones (<)"
 raccourci="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vantrel.lnk"
 [ -f "$raccourci" ] || echec "no Start-menu entry"
 cle='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantrel'
