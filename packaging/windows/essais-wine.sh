@@ -118,15 +118,22 @@ photographie() {
     xdotool key alt+F4
     timeout 30 tail --pid="$programme" -f /dev/null || echec "the program did not quit"
 }
-# BOX TEXT SHOT: the box of that name in the window's shot looks as the window suite's box
-# showing that text ("name-text-WxH+X+Y.png", its place in the window).
+# BOX TEXT SHOT: the box of that name in the window's shot looks as the window suite's picture
+# of that box showing that text (BOX-TEXT.png), cut from the shot where the suite found the box
+# in its window (BOX-TEXT.geometrie, one line WxH+X+Y, maybe ended by Windows' CR LF).
 montre() {
-    local reference
-    reference=$(find "$captures" -name "$1-$2-*.png" | head -1)
-    [ -n "$reference" ] || echec "the window suite saved no $1 showing $2"
-    local place=${reference##*-}
-    convert-im6.q16 "$reference" -shave 2x2 "$paquets/$1-attendu.png"
-    convert-im6.q16 "$paquets/$3" -crop "${place%.png}" +repage -shave 2x2 "$paquets/$1-vu.png"
+    local reference=$captures/$1-$2 place
+    if [ ! -f "$reference.png" ] || [ ! -f "$reference.geometrie" ]; then
+        echec "the window suite saved no $1 showing $2 ($reference.png, .geometrie)"
+    fi
+    place=$(tr -d '\r\n' <"$reference.geometrie")
+    [[ "$place" =~ ^[0-9]+x[0-9]+\+[0-9]+\+[0-9]+$ ]] ||
+        echec "$reference.geometrie holds '$place', not WxH+X+Y"
+    # compare takes a smaller picture for a part to look for: the sizes must be the same.
+    [ "$(identify -format %wx%h "$reference.png")" = "${place%%+*}" ] ||
+        echec "$reference.png is not of the size in $reference.geometrie ($place)"
+    convert-im6.q16 "$reference.png" -shave 2x2 "$paquets/$1-attendu.png"
+    convert-im6.q16 "$paquets/$3" -crop "$place" +repage -shave 2x2 "$paquets/$1-vu.png"
     local ecart
     ecart=$(compare -metric AE "$paquets/$1-attendu.png" "$paquets/$1-vu.png" null: 2>&1) || true
     [ "$ecart" = 0 ] || echec "$1 does not show $2: $ecart pixels differ ($paquets/$1-vu.png)"
