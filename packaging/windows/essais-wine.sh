@@ -92,7 +92,7 @@ done
 # draws with a white inner line on the screen but not into the suite's grab() of the window.
 lance() {
     # In French, as a French user's Windows.
-    LANG=fr_FR.UTF-8 LC_ALL= wine 'C:\Program Files\Vantrel\vantrel.exe' &
+    LANG=fr_FR.UTF-8 LC_ALL='' wine 'C:\Program Files\Vantrel\vantrel.exe' &
     programme=$!
     # Wine may show and drop a window of that name on the way: wait for one that stays, and
     # give it the keyboard by a click on its about box, where nothing takes the focus.
@@ -151,12 +151,12 @@ echo "test-windows: the installed program shows 6126 km and 295° from JN38DM to
 
 # In French, a number typed with a decimal comma: 6,5° East, 48° 30' North.
 lance
-for i in 1 2 3 4 5 6 7 8 9; do xdotool key shift+Tab; done # back round to the longitude
+for _ in 1 2 3 4 5 6 7 8 9; do xdotool key shift+Tab; done # back round to the longitude
 xdotool type --delay 50 '6,5' && xdotool key Tab && xdotool type 0 && xdotool key Tab
 xdotool type 0 && xdotool key Tab Tab && xdotool type E && xdotool key Tab
 xdotool type 48 && xdotool key Tab && xdotool type 30 && xdotool key Tab
 xdotool type 0 && xdotool key Tab && xdotool type N
-for i in 1 2 3 4 5; do xdotool key shift+Tab; done # back to "Calcul locator"
+for _ in 1 2 3 4 5; do xdotool key shift+Tab; done # back to "Calcul locator"
 xdotool key space
 photographie fenetre-locator.png
 montre TxtLocator JN38FL fenetre-locator.png
