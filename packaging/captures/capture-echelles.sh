@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the window at scale 1 and 2, after a distance from JN38DM to FN20XR, each under
 # its own Xvfb screen (needs xvfb, xauth, xdotool, imagemagick).
-#   packaging/captures/prend-captures.sh BUILD_DIR/ui/vantrel [OUTPUT_DIR]
+#   packaging/captures/capture-echelles.sh BUILD_DIR/ui/vantrel [OUTPUT_DIR]
 set -euo pipefail
 programme=$(realpath "$1")
 sortie=$(realpath "${2:-$(dirname "$0")}")

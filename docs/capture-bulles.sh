@@ -2,7 +2,7 @@
 # Screenshot of the two result tooltips after a distance from JN38DM to FN20XR: hovers
 # Distance, then Azimut, under its own Xvfb screen, and writes both views one above the other
 # (needs xvfb, xauth, xdotool, imagemagick).
-#   docs/prend-bulles.sh BUILD_DIR/ui/vantrel [OUTPUT.png]
+#   docs/capture-bulles.sh BUILD_DIR/ui/vantrel [OUTPUT.png]
 set -euo pipefail
 programme=$(realpath "$1")
 sortie=$(realpath -m "${2:-$(dirname "$0")/bulles.png}")

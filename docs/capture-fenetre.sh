@@ -2,7 +2,7 @@
 # Screenshot of the window in a window manager after a distance from AA00XX to FN20XR: its
 # title bar, icon and buttons, and both longitudes written whole (needs xvfb, xauth, openbox,
 # xdotool, imagemagick).
-#   docs/prend-fenetre.sh BUILD_DIR/ui/vantrel [OUTPUT.png]
+#   docs/capture-fenetre.sh BUILD_DIR/ui/vantrel [OUTPUT.png]
 set -euo pipefail
 programme=$(realpath "$1")
 sortie=$(realpath -m "${2:-$(dirname "$0")/fenetre.png}")
