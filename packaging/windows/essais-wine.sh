@@ -46,7 +46,7 @@ export WINEPATH QT_PLUGIN_PATH
 cmake --build "$essais" -j 2
 # The whole suite, in French as the installed program below. Which tests run on Windows, and
 # which one at a time, is said in tests/. The window suite saves the result boxes it checks
-# into captures/ (tests/ui/tst_frmvantrel.cpp), the references for part 2.
+# into captures/ (tests/ui/tst_frmvantrel.cpp), the references for step 2 below.
 captures=$essais/captures
 rm -rf "$captures"
 mkdir "$captures"
