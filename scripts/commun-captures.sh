@@ -88,8 +88,11 @@ capture_distance() {
 # capture_geometrie WINDOW: where that X window lies on the screen, as WxH+X+Y. From xwininfo:
 # xdotool counts the frame's offset twice for a window that a window manager has framed.
 capture_geometrie() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
-        /^ *Width:/ { l = $NF } /^ *Height:/ { h = $NF } END { print l "x" h "+" x "+" y }'
+    # Without an id, xwininfo would wait for a click.
+    [ -n "$1" ] || { echo "capture_geometrie: no window" >&2; return 1; }
+    xwininfo -id "$1" | awk '/Absolute upper-left X:/ { x = $NF }
+        /Absolute upper-left Y:/ { y = $NF } /^ *Width:/ { l = $NF } /^ *Height:/ { h = $NF }
+        END { print l "x" h "+" x "+" y }'
 }
 
 # capture_zone OUTPUT.png WxH+X+Y: that part of the screen as it shows now.
