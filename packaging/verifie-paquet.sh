@@ -7,6 +7,8 @@
 # Debian revision if it has one. A cross-built package gives its Debian ARCH (the build
 # machine's if empty or left out) and the emulator that runs its program (qemu-aarch64 -L /).
 set -euo pipefail
+# shellcheck source=scripts/commun.sh
+. "$(dirname "$0")/../scripts/commun.sh"
 
 id=$2
 version=$3
@@ -14,8 +16,7 @@ read -r -a tailles <<<"$4"
 arch=${5:-$(dpkg --print-architecture)}
 emulateur=("${@:6}")
 # The program's own version: without epoch and Debian revision.
-amont=${version#*:}
-amont=${amont%-*}
+amont=$(version_amont "$version")
 
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT

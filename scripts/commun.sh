@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shell helpers shared by the build scripts; sourced, never run.
 
 # The version of an installed Debian package of the build machine's own architecture. A query

@@ -7,6 +7,8 @@
 #    checked), then uninstalled, with nothing left behind.
 # Usage: essais-wine.sh TEST_TREE PACKAGE_TREE QT_PREFIX
 set -euo pipefail
+# shellcheck source=scripts/commun.sh
+. "$(dirname "$0")/../../scripts/commun.sh"
 
 essais=$(realpath "$1")
 paquets=$(realpath "$2")
@@ -32,28 +34,24 @@ sleep 1
 export WINEPREFIX=$essais/wine
 [ -f "$WINEPREFIX/system.reg" ] || wineboot --init
 wineserver -w
-runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-pthread=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")
-export WINEPATH="$(en_windows "$qt/bin");$(en_windows "$runtime");$(en_windows "$pthread")"
-export QT_PLUGIN_PATH=$(en_windows "$qt/plugins")
+runtime=$(dll_mingw)
+WINEPATH=$(en_windows "$qt/bin")
+while read -r repertoire; do
+    WINEPATH+=";$(en_windows "$repertoire")"
+done < <(xargs -n 1 dirname <<<"$runtime" | sort -u)
+QT_PLUGIN_PATH=$(en_windows "$qt/plugins")
+export WINEPATH QT_PLUGIN_PATH
 
 # Building runs the GoogleTest programs once under Wine to list their tests.
 cmake --build "$essais" -j 2
-# Core cases in parallel, then the window suites one at a time (each activates its window).
-# Left out here:
-# - Nombres.CommeLeLecteurDeLaLangue compares with the stream reader of the named locale
-#   "fr_FR.UTF-8", which the C++ runtime of MinGW-w64 lacks (std::locale knows only "C");
-# - sans_affichage and demarre_malgre_un_avertissement start the program from sh without an X
-#   display or runtime directory: Linux start-up checks, not run through the emulator.
-exclus='^tst_|^Nombres\.CommeLeLecteurDeLaLangue$|^sans_affichage$|^demarre_malgre_un_avertissement$'
-ctest --test-dir "$essais" --output-on-failure -j 2 -E "$exclus"
-# In French, as the installed program below; the window suite saves the result boxes it checks
-# into captures/ (tests/ui/tst_frmvantrel.cpp), the references for part 2.
+# The whole suite, in French as the installed program below. Which tests run on Windows, and
+# which one at a time, is said in tests/. The window suite saves the result boxes it checks
+# into captures/ (tests/ui/tst_frmvantrel.cpp), the references for step 2 below.
 captures=$essais/captures
 rm -rf "$captures"
 mkdir "$captures"
-LANG=fr_FR.UTF-8 LC_ALL= VANTREL_CAPTURES=$(en_windows "$captures") \
-    ctest --test-dir "$essais" --output-on-failure -R '^tst_'
+LANG=fr_FR.UTF-8 LC_ALL='' VANTREL_CAPTURES=$(en_windows "$captures") \
+    ctest --test-dir "$essais" --output-on-failure -j 2
 wineserver -k 2>/dev/null || true
 unset WINEPATH QT_PLUGIN_PATH
 
@@ -66,12 +64,17 @@ wine "$paquets/vantrel-$version-setup.exe" /S
 wineserver -w
 
 dossier="$WINEPREFIX/drive_c/Program Files/Vantrel"
-for f in vantrel.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll libgcc_s_seh-1.dll \
-    libwinpthread-1.dll platforms/qwindows.dll imageformats/qjpeg.dll \
-    styles/qwindowsvistastyle.dll translations/qtbase_fr.qm LICENCES.txt \
-    licences/Vantrel-MIT.txt licences/LGPL-3.0-only.txt desinstaller.exe; do
+for f in vantrel.exe translations/qtbase_fr.qm LICENCES.txt licences/Vantrel-MIT.txt \
+    licences/LGPL-3.0-only.txt desinstaller.exe; do
     [ -f "$dossier/$f" ] || echec "not installed: $f"
 done
+# The DLLs the program loads, and no other.
+dll_attendues=$(printf '%s\n' Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll \
+    libgcc_s_seh-1.dll libwinpthread-1.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll |
+    sort)
+dll_installees=$(cd "$dossier" && find . -iname '*.dll' | sed 's|^\./||' | sort)
+diff <(echo "$dll_attendues") <(echo "$dll_installees") >&2 ||
+    echec "the installed DLLs (>) are not the expected ones (<)"
 raccourci="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vantrel.lnk"
 [ -f "$raccourci" ] || echec "no Start-menu entry"
 cle='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantrel'
@@ -89,7 +92,7 @@ done
 # draws with a white inner line on the screen but not into the suite's grab() of the window.
 lance() {
     # In French, as a French user's Windows.
-    LANG=fr_FR.UTF-8 LC_ALL= wine 'C:\Program Files\Vantrel\vantrel.exe' &
+    LANG=fr_FR.UTF-8 LC_ALL='' wine 'C:\Program Files\Vantrel\vantrel.exe' &
     programme=$!
     # Wine may show and drop a window of that name on the way: wait for one that stays, and
     # give it the keyboard by a click on its about box, where nothing takes the focus.
@@ -115,15 +118,22 @@ photographie() {
     xdotool key alt+F4
     timeout 30 tail --pid="$programme" -f /dev/null || echec "the program did not quit"
 }
-# BOX TEXT SHOT: the box of that name in the window's shot looks as the window suite's box
-# showing that text ("name-text-WxH+X+Y.png", its place in the window).
+# BOX TEXT SHOT: the box of that name in the window's shot looks as the window suite's picture
+# of that box showing that text (BOX-TEXT.png), cut from the shot where the suite found the box
+# in its window (BOX-TEXT.geometrie, one line WxH+X+Y, maybe ended by Windows' CR LF).
 montre() {
-    local reference
-    reference=$(find "$captures" -name "$1-$2-*.png" | head -1)
-    [ -n "$reference" ] || echec "the window suite saved no $1 showing $2"
-    local place=${reference##*-}
-    convert-im6.q16 "$reference" -shave 2x2 "$paquets/$1-attendu.png"
-    convert-im6.q16 "$paquets/$3" -crop "${place%.png}" +repage -shave 2x2 "$paquets/$1-vu.png"
+    local reference=$captures/$1-$2 place
+    if [ ! -f "$reference.png" ] || [ ! -f "$reference.geometrie" ]; then
+        echec "the window suite saved no $1 showing $2 ($reference.png, .geometrie)"
+    fi
+    place=$(tr -d '\r\n' <"$reference.geometrie")
+    [[ "$place" =~ ^[0-9]+x[0-9]+\+[0-9]+\+[0-9]+$ ]] ||
+        echec "$reference.geometrie holds '$place', not WxH+X+Y"
+    # compare takes a smaller picture for a part to look for: the sizes must be the same.
+    [ "$(identify -format %wx%h "$reference.png")" = "${place%%+*}" ] ||
+        echec "$reference.png is not of the size in $reference.geometrie ($place)"
+    convert-im6.q16 "$reference.png" -shave 2x2 "$paquets/$1-attendu.png"
+    convert-im6.q16 "$paquets/$3" -crop "$place" +repage -shave 2x2 "$paquets/$1-vu.png"
     local ecart
     ecart=$(compare -metric AE "$paquets/$1-attendu.png" "$paquets/$1-vu.png" null: 2>&1) || true
     [ "$ecart" = 0 ] || echec "$1 does not show $2: $ecart pixels differ ($paquets/$1-vu.png)"
@@ -141,12 +151,12 @@ echo "test-windows: the installed program shows 6126 km and 295° from JN38DM to
 
 # In French, a number typed with a decimal comma: 6,5° East, 48° 30' North.
 lance
-for i in 1 2 3 4 5 6 7 8 9; do xdotool key shift+Tab; done # back round to the longitude
+for _ in 1 2 3 4 5 6 7 8 9; do xdotool key shift+Tab; done # back round to the longitude
 xdotool type --delay 50 '6,5' && xdotool key Tab && xdotool type 0 && xdotool key Tab
 xdotool type 0 && xdotool key Tab Tab && xdotool type E && xdotool key Tab
 xdotool type 48 && xdotool key Tab && xdotool type 30 && xdotool key Tab
 xdotool type 0 && xdotool key Tab && xdotool type N
-for i in 1 2 3 4 5; do xdotool key shift+Tab; done # back to "Calcul locator"
+for _ in 1 2 3 4 5; do xdotool key shift+Tab; done # back to "Calcul locator"
 xdotool key space
 photographie fenetre-locator.png
 montre TxtLocator JN38FL fenetre-locator.png
