@@ -1,11 +1,12 @@
 # shellcheck shell=bash
 # Shell helpers shared by the build scripts; sourced, never run.
 
-# The version of an installed Debian package of the build machine's own architecture. A query
-# without the architecture prints every installed architecture's version run together once a
-# foreign one (arm64, armhf) sits beside it.
+# The version of an installed Debian package of the build machine's own architecture, or of an
+# architecture-independent one. A query without the architecture prints every installed
+# architecture's version run together once a foreign one (arm64, armhf) sits beside it.
 version_paquet() {
-    dpkg-query -W -f='${Version}' "$1:$(dpkg --print-architecture)"
+    dpkg-query -W -f='${Version}' "$1:$(dpkg --print-architecture)" 2>/dev/null ||
+        dpkg-query -W -f='${Version}' "$1:all"
 }
 
 # Whether a Debian package is installed: NAME for the build machine's own architecture (or an
