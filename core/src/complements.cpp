@@ -3,6 +3,7 @@
 #include "vantrel/constantes.h"
 #include "vantrel/distance.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -32,7 +33,7 @@ std::string NotationUsuelle(std::int16_t degres, double minutes, bool latitude) 
     std::to_chars(decimal.data(), decimal.data() + decimal.size() - 1, absolues / 3600.0,
                   std::chars_format::fixed, 4);
     std::string degresDecimaux(decimal.data());
-    degresDecimaux.replace(degresDecimaux.find('.'), 1, ",");
+    std::ranges::replace(degresDecimaux, '.', ','); // the French decimal comma
     const bool negatif = secondes < 0;
     return std::to_string(absolues / 3600) + "° " + std::to_string(absolues / 60 % 60) + "' " +
            std::to_string(absolues % 60) + "\" " +
