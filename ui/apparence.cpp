@@ -40,20 +40,16 @@ QColor EnCouleur(Rvb c) {
     return QColor(c.r, c.g, c.b);
 }
 
-// Width a line edit gives its text: its contents rectangle less the two pixels Qt keeps on
-// each side of the text.
+// Width a framed line edit gives its text: its contents rectangle less the two pixels Qt keeps
+// on each side of the text.
 int LargeurTexte(const QLineEdit* boite) {
     constexpr int MargeQt = 2;
     QStyleOptionFrame option;
     option.initFrom(boite);
     option.rect = boite->rect();
-    option.lineWidth = boite->hasFrame() ? boite->style()->pixelMetric(QStyle::PM_DefaultFrameWidth,
-                                                                       &option, boite)
-                                         : 0;
-    const QRect contenu =
-        boite->style()->subElementRect(QStyle::SE_LineEditContents, &option, boite);
-    const QMargins marges = boite->textMargins();
-    return contenu.width() - marges.left() - marges.right() - 2 * MargeQt;
+    option.lineWidth = boite->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, boite);
+    return boite->style()->subElementRect(QStyle::SE_LineEditContents, &option, boite).width() -
+           2 * MargeQt;
 }
 
 } // namespace

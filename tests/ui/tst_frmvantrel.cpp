@@ -212,23 +212,27 @@ private slots:
         }
     }
 
-    // Pasted, by the keyboard or the context menu, a text loses the blanks around it before the
-    // box's limit applies.
+    // Pasted, by the keyboard or the context menu, or dropped, a text loses the blanks around it
+    // before the box's limit applies.
     void collerSansBlancs() {
         for (const auto& [nom, colle, attendu] :
              {std::tuple{"MonLocator", "  fn20xr \n", "fn20xr"}, {"Dlo", "\t12  ", "12"}}) {
             QGuiApplication::clipboard()->setText(QString::fromUtf8(colle));
-            for (bool parLeMenu : {false, true}) {
+            for (int facon = 0; facon < 3; ++facon) {
                 remplace(nom, "");
-                if (parLeMenu) {
-                    QVERIFY(QMetaObject::invokeMethod(w(nom), "paste"));
-                } else {
+                if (facon == 0) {
                     touche(Qt::Key_V, Qt::ControlModifier);
+                } else if (facon == 1) {
+                    QVERIFY(QMetaObject::invokeMethod(w(nom), "paste")); // as the context menu
+                } else {
+                    QDropEvent depot(QPointF(5, 5), Qt::CopyAction,
+                                     QGuiApplication::clipboard()->mimeData(), Qt::LeftButton, {});
+                    static_cast<QObject*>(w(nom))->event(&depot); // no drag under way to deliver it
                 }
                 QCOMPARE(texte(nom), QString::fromUtf8(attendu));
             }
         }
-        touche(Qt::Key_Tab);
+        QCOMPARE(texte("MonLocator"), QStringLiteral("FN20XR")); // upper-cased as it was left
         QCOMPARE(invites, QStringList());
     }
 
@@ -287,17 +291,13 @@ private slots:
     // A refusal keeps the field as typed and the earlier position; leaving for a menu or for
     // another window is no leaving.
     void quitterMonLocator() {
-        for (auto raison :
-             {Qt::TabFocusReason, Qt::MenuBarFocusReason, Qt::ActiveWindowFocusReason}) {
+        for (auto raison : {Qt::TabFocusReason, Qt::ActiveWindowFocusReason}) {
             ouvre();
             accepteMonLocator("jn38dm");
             remplace("MonLocator", "jn3");
             QWidget autre;
             if (raison == Qt::TabFocusReason) {
                 touche(Qt::Key_Tab);
-            } else if (raison == Qt::MenuBarFocusReason) {
-                QFocusEvent sortie(QEvent::FocusOut, raison);
-                QApplication::sendEvent(w("MonLocator"), &sortie);
             } else {
                 autre.show();
                 autre.activateWindow();
