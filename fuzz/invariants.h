@@ -4,8 +4,8 @@
 
 #include "centre_locator.h"
 #include "champs_enregistres.h"
-#include "textes_du_programme.h"
 #include "vantrel/controle.h"
+#include "vantrel/messages.h"
 #include "vantrel/position.h"
 
 #include <cmath>

@@ -42,7 +42,6 @@ QWidget* CreeWidget(const Element& e, QWidget* parent) {
         if (e.longueurMax > 0) {
             champ->setMaxLength(e.longueurMax);
         }
-        champ->setCursorPosition(0);
         // A result is read as read-only by screen readers, not only greyed.
         champ->setReadOnly(e.estResultat());
         return champ;

@@ -129,10 +129,9 @@ void FrmVantrel::EcritChamp(Champ champ, std::string_view texte) {
     }
     QLineEdit* champTexte = boites_[Indice(champ)];
     champTexte->setText(nouveau);
-    // A narrow box shows the start of its text, not its end.
-    champTexte->setCursorPosition(0);
-    if (champTexte->isReadOnly() && champ != Champ::Distance && champ != Champ::Azimut) {
-        // A result says itself whole when hovered, a position in the usual notation too.
+    if (champTexte->isReadOnly()) {
+        // A result says itself whole when hovered, a position in the usual notation too (the
+        // distance and the azimuth say more: DecritAzimut, once Azimut is written).
         const QString bulle = nouveau.isEmpty() ? nouveau : nouveau + NotationUsuelle(champ);
         champTexte->setToolTip(bulle);
         champTexte->setAccessibleDescription(bulle);

@@ -11,13 +11,10 @@ class ListeAccessible : public QAccessibleWidget {
 public:
     explicit ListeAccessible(QComboBox* liste) : QAccessibleWidget(liste, QAccessible::ComboBox) {}
 
+    // The name is the widget's accessible name, as for any widget; the value, the item chosen.
     QString text(QAccessible::Text quoi) const override {
-        const auto* liste = static_cast<const QComboBox*>(widget());
-        if (quoi == QAccessible::Name && !liste->accessibleName().isEmpty()) {
-            return liste->accessibleName();
-        }
         if (quoi == QAccessible::Value) {
-            return liste->currentText();
+            return static_cast<const QComboBox*>(widget())->currentText();
         }
         return QAccessibleWidget::text(quoi);
     }
