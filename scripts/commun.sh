@@ -62,7 +62,7 @@ epoque_changelog() {
 # both). Prints what differs, down to the file inside a package, an installer or a folder
 # (diffoscope's text report, its first lines, when it is installed), and fails if anything does.
 compare_constructions() {
-    local un=$1 deux=$2 nom fichier statut=0
+    local un=$1 deux=$2 nom fichier rapport membres statut=0
     shift 2
     for nom in "$@"; do
         if [ -d "$un/$nom" ]; then
@@ -75,7 +75,11 @@ compare_constructions() {
             statut=1
             echo "not reproducible: $nom differs between $un and $deux" >&2
             if command -v diffoscope >/dev/null; then
-                diffoscope --no-progress --text - "$un/$nom" "$deux/$nom" 2>&1 | head -n 40 >&2 || true
+                rapport=$(diffoscope --no-progress --text - "$un/$nom" "$deux/$nom" 2>&1) || true
+                # The members that differ, in one line, then the start of the report.
+                membres=$(sed -n 's/^[│ ]*├── //p' <<<"$rapport" | grep -vx 'file list' | tr '\n' ' ')
+                [ -z "$membres" ] || echo "  inside $nom: $membres" >&2
+                head -n 40 <<<"$rapport" >&2
             fi
         fi
     done
