@@ -2,6 +2,10 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# One date for every time stamp a build records (Qt's resource compiler, CPack, the zip and the
+# installer): the newest entry of packaging/changelog, unless the caller sets one.
+SOURCE_DATE_EPOCH ?= $(shell bash -c '. scripts/commun.sh && epoque_changelog packaging/changelog')
+export SOURCE_DATE_EPOCH
 
 .PHONY: run test test-asan fuzz bench paquet windows test-windows clean \
     paquet-arm64 paquet-armhf test-arm64 test-armhf
@@ -50,7 +54,9 @@ bench:
 	bench/mesure-demarrage.sh $(BUILD)-bench
 
 # The Debian package, $(BUILD)/vantrel_<version>_<arch>.deb (install it with apt install ./…),
-# built with the flags Debian builds its own packages with, hardening included (dpkg-buildflags).
+# built with the flags Debian builds its own packages with, hardening included (dpkg-buildflags),
+# and SHA256SUMS beside it. cpack stores the modes of the folders it makes: umask 022, so that
+# they are 0755 whoever builds.
 paquet: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
 paquet:
 	scripts/install-deps paquet
@@ -58,7 +64,7 @@ paquet:
 	    -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
 	    -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS) --target vantrel
-	cd $(BUILD) && cpack -G DEB
+	cd $(BUILD) && umask 022 && cpack -G DEB
 
 # Windows, cross-built here with MinGW-w64 (packaging/windows/): Qt's qtbase built once from
 # Debian's source into a cache outside the clone, then $(BUILD)-windows/vantrel-<version>-setup.exe
@@ -95,7 +101,7 @@ paquet-arm64 paquet-armhf: paquet-%:
 	    -DCMAKE_CXX_FLAGS="$$(DEB_HOST_ARCH=$* dpkg-buildflags --get CPPFLAGS) $$(DEB_HOST_ARCH=$* dpkg-buildflags --get CXXFLAGS)" \
 	    -DCMAKE_EXE_LINKER_FLAGS="$$(DEB_HOST_ARCH=$* dpkg-buildflags --get LDFLAGS)" $(CMAKE_FLAGS)
 	cmake --build $(BUILD)-$* -j $(JOBS) --target vantrel
-	cd $(BUILD)-$* && cpack -G DEB
+	cd $(BUILD)-$* && umask 022 && cpack -G DEB
 
 # The whole CTest suite built for ARM and run under qemu's user-mode emulation, the package
 # checks and the start-up checks included. GeographicLib's development files for the target are

@@ -4,4 +4,6 @@
 #   construit-paquet.sh BUILD_DIR OUTPUT_DIR
 set -euo pipefail
 rm -rf "$2"
+# The modes of the folders cpack makes are stored in the package (make paquet does the same).
+umask 022
 exec cpack -G DEB --config "$1/CPackConfig.cmake" -B "$2"

@@ -8,6 +8,9 @@
 #   VANTREL_VERSION_AMONT   the same without epoch and Debian revision, for project() ("1.1")
 #   VANTREL_DATE_VERSION    the day that version was first released, YYYY-MM-DD
 #   VANTREL_RELEASES_APPSTREAM  one <release/> element a version, newest first
+#   VANTREL_EPOQUE          the newest entry's sign-off, in seconds since 1970: the one date of
+#                           every time stamp in the releases (SOURCE_DATE_EPOCH, which wins if
+#                           set, as in a distribution's own build)
 
 set(VANTREL_CHANGELOG ${CMAKE_CURRENT_LIST_DIR}/changelog)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${VANTREL_CHANGELOG})
@@ -72,4 +75,16 @@ string(STRIP "${VANTREL_RELEASES_APPSTREAM}" VANTREL_RELEASES_APPSTREAM)
 if(NOT VANTREL_VERSION_AMONT MATCHES "^[0-9]+(\\.[0-9]+)?(\\.[0-9]+)?(\\.[0-9]+)?$")
     message(FATAL_ERROR "${VANTREL_CHANGELOG}: the newest version, ${VANTREL_VERSION_DEBIAN}, "
                         "is not of the form 1.2.3 that project() takes")
+endif()
+
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(VANTREL_EPOQUE "$ENV{SOURCE_DATE_EPOCH}")
+else()
+    execute_process(
+        COMMAND bash -c ". '${CMAKE_CURRENT_LIST_DIR}/../scripts/commun.sh' && epoque_changelog '${VANTREL_CHANGELOG}'"
+        OUTPUT_VARIABLE VANTREL_EPOQUE OUTPUT_STRIP_TRAILING_WHITESPACE
+        COMMAND_ERROR_IS_FATAL ANY)
+endif()
+if(NOT VANTREL_EPOQUE MATCHES "^[0-9]+$")
+    message(FATAL_ERROR "SOURCE_DATE_EPOCH is '${VANTREL_EPOQUE}', not a number of seconds")
 endif()

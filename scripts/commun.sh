@@ -46,3 +46,42 @@ dll_mingw() {
 recette_cle() { sha256sum | cut -c 1-16; }
 recette_a_jour() { [ "$(cat "$1/.recette" 2>/dev/null)" = "$2" ]; }
 recette_finie() { echo "$2" >"$1/.recette"; }
+
+# The release's one date, as seconds since 1970 (SOURCE_DATE_EPOCH): the sign-off time of the
+# newest entry of a Debian changelog (" -- NAME <ADDRESS>  Sun, 06 Dec 2026 19:10:03 +0000").
+# Every time stamp of a release build is this one, so that its files do not depend on when or
+# where they were built.
+epoque_changelog() {
+    local signature
+    signature=$(sed -n 's/^ -- .*>  //p' "$1" | head -n 1)
+    [ -n "$signature" ] || { echo "$1: no sign-off line" >&2; return 1; }
+    LC_ALL=C date -u -d "$signature" +%s
+}
+
+# Compares two builds of the same release: DIR1 DIR2 NAME... (files or folders, relative to
+# both). Prints what differs, down to the file inside a package, an installer or a folder
+# (diffoscope's text report, its first lines, when it is installed), and fails if anything does.
+compare_constructions() {
+    local un=$1 deux=$2 nom fichier rapport membres statut=0
+    shift 2
+    for nom in "$@"; do
+        if [ -d "$un/$nom" ]; then
+            diff -rq "$un/$nom" "$deux/$nom" >&2 || statut=1
+            while read -r fichier; do
+                compare_constructions "$un/$nom" "$deux/$nom" "$fichier" || true
+            done < <(diff -rq "$un/$nom" "$deux/$nom" 2>/dev/null |
+                sed -n "s|^Files $un/$nom/\(.*\) and .* differ\$|\1|p")
+        elif ! cmp -s "$un/$nom" "$deux/$nom"; then
+            statut=1
+            echo "not reproducible: $nom differs between $un and $deux" >&2
+            if command -v diffoscope >/dev/null; then
+                rapport=$(diffoscope --no-progress --text - "$un/$nom" "$deux/$nom" 2>&1) || true
+                # The members that differ, in one line, then the start of the report.
+                membres=$(sed -n 's/^[│ ]*├── //p' <<<"$rapport" | grep -vx 'file list' | tr '\n' ' ')
+                [ -z "$membres" ] || echo "  inside $nom: $membres" >&2
+                head -n 40 <<<"$rapport" >&2
+            fi
+        fi
+    done
+    return "$statut"
+}

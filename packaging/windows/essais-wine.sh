@@ -4,7 +4,9 @@
 # 2. the installer: installed silently into a fresh Wine prefix, the installed program driven
 #    through its window (JN38DM to FN20XR must show 6126 km and 295°, in French 6,5° East and
 #    48° 30' North the locator JN38FL, compared as pictures with the boxes the window suite
-#    checked), then uninstalled, with nothing left behind.
+#    checked), then uninstalled, with nothing left behind;
+# 3. the installer and the zip built twice more, from copies of the sources at other paths, with
+#    other umasks, time zones and locales: the same bytes (scripts/reproductible).
 # Usage: essais-wine.sh TEST_TREE PACKAGE_TREE QT_PREFIX
 set -euo pipefail
 # shellcheck source=scripts/commun.sh
@@ -169,3 +171,8 @@ wineserver -w
 [ ! -e "$raccourci" ] || echec "Start-menu entry left after uninstalling"
 ! wine reg query "$cle" /reg:64 >/dev/null 2>&1 || echec "uninstall key left after uninstalling"
 echo "test-windows: installed, run and uninstalled cleanly"
+
+# 3. Reproducible: make windows twice more, against the same Qt, into PACKAGE_TREE/reproductible.
+wineserver -k 2>/dev/null || true
+"$(dirname "$0")/../../scripts/reproductible" windows "$paquets/reproductible" QT_WINDOWS="$qt" JOBS=2
+echo "test-windows: the installer and the zip are the same bytes from two builds"
