@@ -38,6 +38,7 @@ TEST(Encodage, SixCaracteresOuRien) {
         {{"180", "0", "1", "Ouest", "0", "0", "0", "Nord"}, std::nullopt},
         {{"0", "0", "0", "Est", "90", "1", "0", "Nord"}, std::nullopt},
         {{"nan", "0", "0", "Est", "0", "0", "0", "Nord"}, std::nullopt},
+        {{"0", "x", "0", "Est", "0", "0", "0", "Nord"}, std::nullopt},
     };
     // clang-format on
     for (const auto& [position, attendu] : cas) {

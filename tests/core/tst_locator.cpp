@@ -43,7 +43,7 @@ TEST(Verification, LeLocatorOuLaPremiereRegleEnfreinte) {
         {"JN38D1", Refus('1', 6)}, {"JN38D@", Refus('@', 6)}, {"JN38D[", Refus('[', 6)},
         // Characters count, and are coded, as Windows-1252 has them.
         {"JN38Dé", Refus(201, 6)}, {"JN38D€", Refus(128, 6)}, {"JN38D\x7f", Refus(127, 6)},
-        {"JN38D\u0081", Refus(63, 6)}, {"JN38D\u00a0", Refus(160, 6)},
+        {"JN38D\u0080", Refus(63, 6)}, {"JN38D\u00a0", Refus(160, 6)},
         {"JN38D\u00ff", Refus(159, 6)}, {"JN38D\u0800", Refus(63, 6)},
         // A malformed byte is one character, shown as the replacement character.
         {"JN38D\xff", Refus(63, 6)}, {"JN38D\x80", Refus(63, 6)},

@@ -138,6 +138,7 @@ private slots:
         QCOMPARE(fenetre->centralWidget()->size(), QSize(590, 296));
         QCOMPARE(focus(), QStringLiteral("CmdEfface"));
         QCOMPARE(texte("MonLocator"), QStringLiteral(" "));
+        QCOMPARE(w("Dlo")->toolTip(), QStringLiteral("Exemple 006 7 Est"));
         QCOMPARE(w<QComboBox>("Elo")->currentText() + w<QComboBox>("Ela")->currentText(), "");
         QVERIFY(w("Label1(2)")->font().underline() && !w("Label1(1)")->font().underline());
         QCOMPARE(w("Label1(1)")->palette().color(QPalette::WindowText), QColor(Qt::blue));
