@@ -7,7 +7,7 @@ CMAKE_FLAGS ?=
 SOURCE_DATE_EPOCH ?= $(shell bash -c '. scripts/commun.sh && epoque_changelog packaging/changelog')
 export SOURCE_DATE_EPOCH
 
-.PHONY: run test test-asan fuzz bench paquet windows test-windows clean \
+.PHONY: run test test-asan fuzz bench bench-windows paquet windows test-windows clean \
     paquet-arm64 paquet-armhf test-arm64 test-armhf
 
 run:
@@ -80,6 +80,16 @@ windows:
 	$(QT_CMAKE_WINDOWS) -S . -B $(BUILD)-windows -DCMAKE_BUILD_TYPE=Release -DVANTREL_TESTS=OFF \
 	    $(CMAKE_FLAGS)
 	cmake --build $(BUILD)-windows -j $(JOBS) --target windows-paquets
+
+# The installed Windows program's start-up under Wine, against a bare Qt window built the same
+# way (bench/mesure-demarrage-wine.sh); the launcher that times them is built for Linux.
+bench-windows: windows
+	scripts/install-deps bench
+	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DVANTREL_BENCH=ON -DVANTREL_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD)-bench -j $(JOBS) --target lanceur_fenetre
+	$(QT_CMAKE_WINDOWS) -S . -B $(BUILD)-windows -DVANTREL_BENCH=ON $(CMAKE_FLAGS)
+	cmake --build $(BUILD)-windows -j $(JOBS) --target vantrel_reference
+	bench/mesure-demarrage-wine.sh $(BUILD)-bench $(BUILD)-windows
 
 # The suites under Wine, then the installer tried in a fresh Wine prefix
 # (packaging/windows/essais-wine.sh).

@@ -63,9 +63,8 @@ for ((i = 0; i < runs; i++)); do
     done
 done
 
-median() { tr ' ' '\n' | grep . | sort -g | awk '{v[NR]=$1} END {print (NR%2 ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2)}'; }
-minimum() { tr ' ' '\n' | grep . | sort -g | head -1; }
-maximum() { tr ' ' '\n' | grep . | sort -g | tail -1; }
+# shellcheck source=bench/statistiques.sh
+. "$(dirname "$0")/statistiques.sh"
 
 echo
 echo "Start-up under Xvfb, $runs alternating runs each ($(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ //'))"
