@@ -45,9 +45,10 @@ fuzz:
 
 # Speed and memory, in a Release tree: the arithmetic per call, then start-up against a bare
 # Qt window under Xvfb. Not part of the test run.
+CONFIGURE_BENCH = cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DVANTREL_BENCH=ON -DVANTREL_TESTS=OFF $(CMAKE_FLAGS)
 bench:
 	scripts/install-deps bench
-	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DVANTREL_BENCH=ON -DVANTREL_TESTS=OFF $(CMAKE_FLAGS)
+	$(CONFIGURE_BENCH)
 	cmake --build $(BUILD)-bench -j $(JOBS)
 	$(BUILD)-bench/bench/bench_calculs --benchmark_repetitions=5 \
 	    --benchmark_report_aggregates_only=true | grep -Ev '_(mean|stddev|cv) '
@@ -85,7 +86,7 @@ windows:
 # way (bench/mesure-demarrage-wine.sh); the launcher that times them is built for Linux.
 bench-windows: windows
 	scripts/install-deps bench
-	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DVANTREL_BENCH=ON -DVANTREL_TESTS=OFF $(CMAKE_FLAGS)
+	$(CONFIGURE_BENCH)
 	cmake --build $(BUILD)-bench -j $(JOBS) --target lanceur_fenetre
 	$(QT_CMAKE_WINDOWS) -S . -B $(BUILD)-windows -DVANTREL_BENCH=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD)-windows -j $(JOBS) --target vantrel_reference

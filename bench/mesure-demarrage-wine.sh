@@ -5,7 +5,8 @@
 # outside (lanceur_fenetre), over alternating runs, medians.
 # Usage: bench/mesure-demarrage-wine.sh BENCH_TREE WINDOWS_TREE [RUNS]   (make bench-windows)
 set -euo pipefail
-
+# shellcheck source=scripts/commun.sh
+. "$(dirname "$0")/../scripts/commun.sh"
 bench=$(realpath "$1")
 windows=$(realpath "$2")
 # Under Wine a start varies by some 300 ms from one run to the next here: with 20 runs of each the
@@ -27,13 +28,8 @@ for f in "$lanceur" "$reference" "$installateur"; do
     [ -f "$f" ] || { echo "$f is not built (make bench-windows builds it)" >&2; exit 1; }
 done
 
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
-export WINEPREFIX=$windows/wine-banc
-rm -rf "$WINEPREFIX"
-wineboot --init
-wineserver -w
-wine "$installateur" /S
-wineserver -w
+wine_sans_bruit
+installe_dans_wine "$windows/wine-banc" "$installateur"
 dossier="$WINEPREFIX/drive_c/Program Files/Vantrel"
 x86_64-w64-mingw32-strip -o "$dossier/vantrel_reference.exe" "$reference"
 
@@ -43,15 +39,11 @@ wineserver -p
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
 declare -A ms
+declare -A titre=([reference]=Référence [vantrel]=Vantrel)
+declare -A exe=([reference]=vantrel_reference.exe [vantrel]=vantrel.exe)
 run() { # run NAME: one start-up, in French as a French user's Windows, appended to the list
-    local t
-    if [ "$1" = reference ]; then
-        t=$(LANG=fr_FR.UTF-8 LC_ALL='' "$lanceur" Référence \
-            wine 'C:\Program Files\Vantrel\vantrel_reference.exe')
-    else
-        t=$(LANG=fr_FR.UTF-8 LC_ALL='' "$lanceur" Vantrel wine 'C:\Program Files\Vantrel\vantrel.exe')
-    fi
-    ms[$1]+="$t "
+    ms[$1]+="$(LANG=fr_FR.UTF-8 LC_ALL='' "$lanceur" "${titre[$1]}" \
+        wine "C:\\Program Files\\Vantrel\\${exe[$1]}") "
 }
 
 # Two starts of each first, not counted: Wine's services, the libraries and the fonts settle.
@@ -75,9 +67,7 @@ echo
 echo "Start-up under Wine $(wine --version | sed 's/^wine-//'), Xvfb, $runs alternating runs each ($(nproc) cores)"
 printf '%-24s %24s %20s\n' program "window painted, median" "(min - max)"
 for p in reference vantrel; do
-    label=vantrel.exe
-    [ "$p" = reference ] && label=vantrel_reference.exe
-    printf '%-24s %21.1f ms %9.1f - %6.1f ms\n' "$label" "$(median <<<"${ms[$p]}")" \
+    printf '%-24s %21.1f ms %9.1f - %6.1f ms\n' "${exe[$p]}" "$(median <<<"${ms[$p]}")" \
         "$(minimum <<<"${ms[$p]}")" "$(maximum <<<"${ms[$p]}")"
 done
 awk -v a="$(median <<<"${ms[vantrel]}")" -v b="$(median <<<"${ms[reference]}")" \

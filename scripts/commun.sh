@@ -9,6 +9,23 @@ version_paquet() {
         dpkg-query -W -f='${Version}' "$1:all"
 }
 
+# Wine quiet, and with no prompt to fetch its Mono and Gecko: nothing here needs .NET or a web
+# view.
+wine_sans_bruit() {
+    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+}
+
+# installe_dans_wine PREFIX INSTALLER: a fresh Wine prefix (exported as WINEPREFIX) with the
+# installer run silently in it.
+installe_dans_wine() {
+    export WINEPREFIX=$1
+    rm -rf "$WINEPREFIX"
+    wineboot --init
+    wineserver -w
+    wine "$2" /S
+    wineserver -w
+}
+
 # Whether a Debian package is installed: NAME for the build machine's own architecture (or an
 # "all" package), NAME:ARCH for another one (arm64, armhf). A bare name would also match the
 # package of a foreign architecture alone.

@@ -118,7 +118,7 @@ int main(int argc, char* argv[]) {
     const auto limite = debut + std::chrono::milliseconds(DelaiMaximalMs);
     Window vue = None; // the window with the title, once mapped
     double ms = -1;
-    while (ms < 0 && std::chrono::steady_clock::now() < limite) {
+    while (std::chrono::steady_clock::now() < limite) {
         while (XPending(affichage) > 0) {
             XEvent evenement;
             XNextEvent(affichage, &evenement);

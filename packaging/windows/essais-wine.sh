@@ -23,9 +23,7 @@ echec() {
     exit 1
 }
 
-export WINEDEBUG=-all
-# No prompt to fetch Wine's Mono and Gecko: nothing here needs .NET or a web view.
-export WINEDLLOVERRIDES="mscoree=;mshtml="
+wine_sans_bruit
 
 openbox --sm-disable &
 gestionnaire=$!
@@ -58,12 +56,7 @@ wineserver -k 2>/dev/null || true
 unset WINEPATH QT_PLUGIN_PATH
 
 # 2. The installer, into a fresh prefix: the program runs on the installed files alone.
-export WINEPREFIX=$paquets/wine-installation
-rm -rf "$WINEPREFIX"
-wineboot --init
-wineserver -w
-wine "$paquets/vantrel-$version-setup.exe" /S
-wineserver -w
+installe_dans_wine "$paquets/wine-installation" "$paquets/vantrel-$version-setup.exe"
 
 dossier="$WINEPREFIX/drive_c/Program Files/Vantrel"
 for f in vantrel.exe translations/qtbase_fr.qm LICENCES.txt licences/Vantrel-MIT.txt \
