@@ -6,6 +6,9 @@ CMAKE_FLAGS ?=
 # installer): the newest entry of packaging/changelog, unless the caller sets one.
 SOURCE_DATE_EPOCH ?= $(shell bash -c '. scripts/commun.sh && epoque_changelog packaging/changelog')
 export SOURCE_DATE_EPOCH
+# A fact of the platform (scripts/plateforme.sh) in a recipe's shell, once install-deps has run:
+# $$($(PLATEFORME) qt_version).
+PLATEFORME = bash -c '. scripts/plateforme.sh && "$$@"' plateforme
 
 .PHONY: run test test-asan fuzz bench bench-windows paquet windows test-windows clean \
     paquet-arm64 paquet-armhf test-arm64 test-armhf
@@ -24,6 +27,12 @@ test:
 	$(MAKE) --no-print-directory test-asan
 	$(MAKE) --no-print-directory fuzz
 	@echo "make test: the suite, the suite under the sanitizers and the fuzz targets all passed"
+
+# make test as a newcomer runs it on a fresh Debian of another release (make test-debian13): in
+# a minimal system made by debootstrap and kept in ~/.cache/vantrel, with a clean clone of the
+# committed sources (scripts/essai-debian). As root.
+test-debian%:
+	scripts/essai-debian $*
 
 # The whole suite once more with AddressSanitizer and UndefinedBehaviorSanitizer (leaks
 # included): any finding aborts its test, and so fails the run.
@@ -70,7 +79,7 @@ paquet:
 # Windows, cross-built here with MinGW-w64 (packaging/windows/): Qt's qtbase built once from
 # Debian's source into a cache outside the clone, then $(BUILD)-windows/vantrel-<version>-setup.exe
 # and vantrel-<version>-windows-x86_64.zip.
-QT_WINDOWS ?= $(HOME)/.cache/vantrel/qt-6.4.2-mingw
+QT_WINDOWS ?= $(HOME)/.cache/vantrel/qt-$$($(PLATEFORME) qt_version)-mingw
 LIBS_TESTS_WINDOWS ?= $(HOME)/.cache/vantrel/tests-mingw
 QT_CMAKE_WINDOWS = $(QT_WINDOWS)/bin/qt-cmake -G Ninja \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/packaging/windows/mingw-w64.cmake

@@ -22,6 +22,6 @@ survole() {
 }
 survole 455 283 distance # the Distance box
 survole 545 285 azimut   # the Azimut box
-convert-im6.q16 "$capture_travail/distance.png" "$capture_travail/azimut.png" -background white \
+"$(imagemagick)" "$capture_travail/distance.png" "$capture_travail/azimut.png" -background white \
     -splice 0x4 -append "$sortie"
 echo "$sortie"

@@ -2,19 +2,21 @@
 # Checks the Debian package as dpkg sees it: the control fields (Depends from dpkg-shlibdeps),
 # the exact list of files with their modes, the unpacked files, and that the desktop entry, run
 # as a launcher would, opens the window.
-#   verifie-paquet.sh PACKAGE_DIR APP_ID VERSION "ICON_SIZES" [ARCH [EMULATOR...]]
-# PACKAGE_DIR holds the one .deb (construit-paquet.sh); VERSION is the package's, with its
+#   verifie-paquet.sh PACKAGE_DIR APP_ID COMPONENT_ID VERSION "ICON_SIZES" [ARCH [EMULATOR...]]
+# PACKAGE_DIR holds the one .deb (construit-paquet.sh); APP_ID names the desktop entry and the
+# icons, COMPONENT_ID the AppStream metainfo; VERSION is the package's, with its
 # Debian revision if it has one. A cross-built package gives its Debian ARCH (the build
 # machine's if empty or left out) and the emulator that runs its program (qemu-aarch64 -L /).
 set -euo pipefail
-# shellcheck source=scripts/commun.sh
-. "$(dirname "$0")/../scripts/commun.sh"
+# shellcheck source=scripts/plateforme.sh
+. "$(dirname "$0")/../scripts/plateforme.sh"
 
 id=$2
-version=$3
-read -r -a tailles <<<"$4"
-arch=${5:-$(dpkg --print-architecture)}
-emulateur=("${@:6}")
+composant=$3
+version=$4
+read -r -a tailles <<<"$5"
+arch=${6:-$(dpkg --print-architecture)}
+emulateur=("${@:7}")
 # The program's own version: without epoch and Debian revision.
 amont=$(version_amont "$version")
 
@@ -46,13 +48,6 @@ attendu Priority optional
 [[ "$(champ Maintainer)" == *@* ]] || echec "Maintainer has no address: $(champ Maintainer)"
 [ -n "$(champ Description)" ] || echec "no Description"
 
-# Every library the executable needs, each with the version constraint of its symbols file.
-depends=$(champ Depends)
-for paquet in libqt6widgets6 libqt6core6 libstdc++6 libc6; do
-    grep -Eq "(^|, )${paquet//+/\\+} \(>= [^)]+\)(,|$)" <<<"$depends" ||
-        echec "Depends lacks a versioned $paquet: $depends"
-done
-
 # Regular files with mode and owner, nothing else (no static core library, headers or tests).
 {
     echo "-rwxr-xr-x root/root ./usr/bin/vantrel"
@@ -60,12 +55,11 @@ done
     for t in "${tailles[@]}"; do
         echo "-rw-r--r-- root/root ./usr/share/icons/hicolor/${t}x${t}/apps/$id.png"
     done
-    echo "-rw-r--r-- root/root ./usr/share/metainfo/$id.metainfo.xml"
+    echo "-rw-r--r-- root/root ./usr/share/metainfo/$composant.metainfo.xml"
     echo "-rw-r--r-- root/root ./usr/share/doc/vantrel/copyright"
     echo "-rw-r--r-- root/root ./usr/share/doc/vantrel/changelog.gz"
     echo "-rw-r--r-- root/root ./usr/share/man/man1/vantrel.1.gz"
     echo "-rw-r--r-- root/root ./usr/share/man/fr/man1/vantrel.1.gz"
-    echo "-rw-r--r-- root/root ./usr/share/lintian/overrides/vantrel"
 } | sort >"$travail/attendu"
 dpkg-deb --contents "$deb" | awk '$1 ~ /^-/ { print $1, $2, $6 }' | sort >"$travail/reel"
 diff -u "$travail/attendu" "$travail/reel" || echec "unexpected file list (- expected, + in the package)"
@@ -80,6 +74,17 @@ if readelf -d "$executable" | grep -Eq '\((RPATH|RUNPATH)\)'; then
     echec "installed executable keeps a search path: $(readelf -d "$executable" | grep -E 'R(UN)?PATH')"
 fi
 
+# Every library the executable needs, by the package that holds it for this architecture
+# (libqt6core6 on Debian 12, libqt6core6t64 on 13), with the version constraint of its symbols
+# file.
+depends=$(champ Depends)
+while read -r bibliotheque; do
+    paquet=$(paquet_du_fichier "$bibliotheque" "$arch")
+    [ -n "$paquet" ] || echec "no installed $arch package holds $bibliotheque"
+    grep -Eq "(^|, )${paquet//+/\\+} \(>= [^)]+\)(,|$)" <<<"$depends" ||
+        echec "Depends lacks a versioned $paquet (for $bibliotheque): $depends"
+done < <(readelf -d "$executable" | sed -n 's/.*(NEEDED).*\[\(.*\)\]$/\1/p')
+
 for t in "${tailles[@]}"; do
     icone=$racine/usr/share/icons/hicolor/${t}x${t}/apps/$id.png
     description=$(file -b "$icone")
@@ -91,7 +96,7 @@ done
 entree=$racine/usr/share/applications/$id.desktop
 cle() { sed -n "s/^$1=//p" "$entree"; }
 [ "$(cle Icon)" = "$id" ] || echec "Icon=$(cle Icon), the icons are installed as $id"
-metainfo=$racine/usr/share/metainfo/$id.metainfo.xml
+metainfo=$racine/usr/share/metainfo/$composant.metainfo.xml
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     echec "metainfo does not launch $id.desktop"
 grep -Eq "<release version=\"$amont\" date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\"/>" "$metainfo" ||

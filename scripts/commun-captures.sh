@@ -17,6 +17,8 @@
 # True once the script runs on the virtual screen capture_xvfb gave it.
 capture_sur_xvfb() { [ -n "${VANTREL_CAPTURE_XVFB:-}" ]; }
 
+. "$(dirname "${BASH_SOURCE[0]}")/plateforme.sh"
+
 # capture_xvfb WxH COMMAND…: COMMAND (the script again, with its arguments) on a virtual screen
 # of that size, 24 bits deep.
 capture_xvfb() {
@@ -98,5 +100,5 @@ capture_geometrie() {
 # capture_zone OUTPUT.png WxH+X+Y: that part of the screen as it shows now.
 capture_zone() {
     import -window root "$capture_travail/ecran.png"
-    convert-im6.q16 "$capture_travail/ecran.png" -crop "$2" +repage -depth 8 "$1"
+    "$(imagemagick)" "$capture_travail/ecran.png" -crop "$2" +repage -depth 8 "$1"
 }

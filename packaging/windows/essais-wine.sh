@@ -9,12 +9,13 @@
 #    other umasks, time zones and locales: the same bytes (scripts/reproductible).
 # Usage: essais-wine.sh TEST_TREE PACKAGE_TREE QT_PREFIX
 set -euo pipefail
-# shellcheck source=scripts/commun.sh
-. "$(dirname "$0")/../../scripts/commun.sh"
+# shellcheck source=scripts/plateforme.sh
+. "$(dirname "$0")/../../scripts/plateforme.sh"
 
 essais=$(realpath "$1")
 paquets=$(realpath "$2")
 qt=$(realpath "$3")
+convert=$(imagemagick)
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$paquets/CMakeCache.txt")
 
 en_windows() { echo "Z:${1//\//\\}"; }
@@ -65,7 +66,7 @@ for f in vantrel.exe translations/qtbase_fr.qm LICENCES.txt licences/Vantrel-MIT
 done
 # The DLLs the program loads, and no other.
 dll_attendues=$(printf '%s\n' Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll \
-    libgcc_s_seh-1.dll libwinpthread-1.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll |
+    libgcc_s_seh-1.dll libwinpthread-1.dll platforms/qwindows.dll "styles/$(basename "$qt"/plugins/styles/*.dll)" |
     sort)
 dll_installees=$(cd "$dossier" && find . -iname '*.dll' | sed 's|^\./||' | sort)
 diff <(echo "$dll_attendues") <(echo "$dll_installees") >&2 ||
@@ -127,8 +128,8 @@ montre() {
     # compare takes a smaller picture for a part to look for: the sizes must be the same.
     [ "$(identify -format %wx%h "$reference.png")" = "${place%%+*}" ] ||
         echec "$reference.png is not of the size in $reference.geometrie ($place)"
-    convert-im6.q16 "$reference.png" -shave 2x2 "$paquets/$1-attendu.png"
-    convert-im6.q16 "$paquets/$3" -crop "$place" +repage -shave 2x2 "$paquets/$1-vu.png"
+    "$convert" "$reference.png" -shave 2x2 "$paquets/$1-attendu.png"
+    "$convert" "$paquets/$3" -crop "$place" +repage -shave 2x2 "$paquets/$1-vu.png"
     local ecart
     ecart=$(compare -metric AE "$paquets/$1-attendu.png" "$paquets/$1-vu.png" null: 2>&1) || true
     [ "$ecart" = 0 ] || echec "$1 does not show $2: $ecart pixels differ ($paquets/$1-vu.png)"

@@ -4,7 +4,7 @@
 #
 #   tools/carte/genere-carte.sh OUTPUT.jpg
 #
-# Needs gmt, gmt-dcw, gmt-gshhg-low, ghostscript and imagemagick (Debian 12). Works offline.
+# Needs gmt, gmt-dcw, gmt-gshhg-low, ghostscript and imagemagick. Works offline.
 #
 # Data: country polygons from DCW-GMT (Digital Chart of the World for GMT), coastlines and
 # borders from GSHHG (Wessel & Smith); both distributed under the LGPL, version 3 or later.
@@ -15,6 +15,8 @@ if [[ $# -ne 1 ]]; then
     exit 2
 fi
 sortie=$(realpath -m -- "$1")
+# shellcheck source=scripts/plateforme.sh
+. "$(dirname "$0")/../../scripts/plateforme.sh"
 
 # The final picture and the area it covers. One PostScript point of the map is one final pixel;
 # the map is rendered RENDU times larger and reduced.
@@ -79,5 +81,5 @@ projection="-JX${largeur}p/${hauteur}p"
 } >carte.ps
 
 gmt psconvert carte.ps -Tg -E$((72 * rendu)) -Fcarte
-/usr/bin/convert-im6.q16 carte.png -alpha off -colorspace sRGB -filter Lanczos \
+"$(imagemagick)" carte.png -alpha off -colorspace sRGB -filter Lanczos \
     -resize "${largeur}x${hauteur}!" -strip -sampling-factor 1x1 -quality 92 "jpeg:$sortie"

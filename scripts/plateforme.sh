@@ -1,0 +1,70 @@
+# shellcheck shell=bash
+# What differs between Debian releases, Qt versions and architectures, worked out from the system
+# itself. The other scripts ask here rather than name a release, a package or a tool; the CMake
+# side asks cmake/Plateforme.cmake. Sourced, never run.
+. "$(dirname "${BASH_SOURCE[0]}")/commun.sh"
+
+# The machine's own release: its number (12) and its codename (bookworm).
+debian_version() { (. /etc/os-release && echo "$VERSION_ID"); }
+debian_nom() { (. /etc/os-release && echo "$VERSION_CODENAME"); }
+
+# The codename of Debian release NUMBER ("13" gives "trixie"), from Debian's own table of its
+# releases (distro-info-data).
+debian_nom_de() {
+    local nom
+    nom=$(awk -F, -v v="$1" '$1 == v { print $3 }' /usr/share/distro-info/debian.csv)
+    [ -n "$nom" ] || { echo "Debian $1: not in /usr/share/distro-info/debian.csv" >&2; return 1; }
+    echo "$nom"
+}
+
+# The repository this machine takes Debian's packages from (http://…/debian/).
+debian_depot() {
+    apt-get indextargets --format '$(REPO_URI)' "Codename: $(debian_nom)" \
+        'Identifier: Packages' 'Component: main' | head -n 1
+}
+
+# The shared-library package a development package brings, as apt knows it:
+# "libgeographiclib-dev:arm64" gives "libgeographiclib23" on Debian 12.
+paquet_bibliotheque() {
+    local nom
+    nom=$(apt-cache depends --no-recommends --no-suggests --no-conflicts --no-breaks \
+        --no-replaces --no-enhances "$1" 2>/dev/null |
+        awk '$1 == "Depends:" && $2 ~ /^lib/ && $2 !~ /-dev(:|$)/ { sub(/:.*/, "", $2); print $2; exit }')
+    [ -n "$nom" ] || { echo "apt knows no library package for $1" >&2; return 1; }
+    echo "$nom"
+}
+
+# The installed package (name alone) that holds a library of an architecture:
+# "libQt6Core.so.6 amd64" gives "libqt6core6" on Debian 12 and "libqt6core6t64" on Debian 13.
+paquet_du_fichier() {
+    local triplet
+    triplet=$(dpkg-architecture -a "$2" -q DEB_HOST_MULTIARCH 2>/dev/null)
+    dpkg-query -S "*/$triplet/$1" 2>/dev/null | sed -n '1s/:.*//p'
+}
+
+# ImageMagick's command line tool, whichever major version the release ships (6: convert-im6.q16,
+# 7: magick). Called by its path: some machines put a stand-in named convert first on PATH.
+imagemagick() {
+    local outil
+    for outil in /usr/bin/magick /usr/bin/convert-im6.q16; do
+        if [ -x "$outil" ]; then
+            echo "$outil"
+            return
+        fi
+    done
+    echo "ImageMagick is not installed (Debian package imagemagick)" >&2
+    return 1
+}
+
+# The upstream version of the machine's Qt (6.4.2), as its development package gives it.
+qt_version() {
+    local v
+    v=$(version_amont "$(version_paquet qt6-base-dev)")
+    echo "${v%%+*}"
+}
+
+# The version of a package that apt would install (installed or not): "appstream" gives 0.16.1-1
+# on Debian 12, 1.0.5-1 on Debian 13.
+version_disponible() {
+    apt-cache show --no-all-versions "$1" 2>/dev/null | sed -n 's/^Version: //p' | head -n 1
+}
