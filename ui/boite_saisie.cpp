@@ -1,23 +1,24 @@
 #include "boite_saisie.h"
 
-#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 
 namespace vantrel::ui {
 
-void BoiteSaisie::paste() {
+void BoiteSaisie::colle(QClipboard::Mode source) {
     if (!isReadOnly()) {
-        insert(QGuiApplication::clipboard()->text().trimmed());
+        insert(QGuiApplication::clipboard()->text(source).trimmed());
     }
 }
 
 void BoiteSaisie::keyPressEvent(QKeyEvent* touche) {
     if (touche->matches(QKeySequence::Paste)) {
-        paste();
+        colle(QClipboard::Clipboard);
         touche->accept();
         return;
     }
@@ -26,18 +27,34 @@ void BoiteSaisie::keyPressEvent(QKeyEvent* touche) {
 
 void BoiteSaisie::mouseReleaseEvent(QMouseEvent* souris) {
     // The X11 selection, pasted by the middle button.
-    QClipboard* pressePapiers = QGuiApplication::clipboard();
-    if (souris->button() == Qt::MiddleButton && pressePapiers->supportsSelection() &&
+    if (souris->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection() &&
         !isReadOnly()) {
         deselect();
-        insert(pressePapiers->text(QClipboard::Selection).trimmed());
+        colle(QClipboard::Selection);
         souris->accept();
         return;
     }
     QLineEdit::mouseReleaseEvent(souris);
 }
 
+void BoiteSaisie::contextMenuEvent(QContextMenuEvent* demande) {
+    // Qt's own menu, its Paste taken from QLineEdit's paste(), which is no virtual function, and
+    // given to colle(). The action is known by its text as Qt writes it: its own translation
+    // of "&Paste", then a tab and the shortcut, if shown.
+    QMenu* menu = createStandardContextMenu();
+    const QString coller = QLineEdit::tr("&Paste");
+    for (QAction* action : menu->actions()) {
+        if (action->text().section(u'\t', 0, 0) == coller) {
+            action->disconnect(this);
+            connect(action, &QAction::triggered, this, [this] { colle(QClipboard::Clipboard); });
+        }
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(demande->globalPos());
+}
+
 void BoiteSaisie::dropEvent(QDropEvent* depot) {
+    // Qt's own drop, which puts the text where it falls, given the text without its blanks.
     QMimeData sansBlancs;
     sansBlancs.setText(depot->mimeData()->text().trimmed());
     QDropEvent copie(depot->position(), depot->possibleActions(), &sansBlancs, depot->buttons(),

@@ -3,6 +3,7 @@
 // Typing is unchanged.
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
 
 namespace vantrel::ui {
@@ -13,15 +14,15 @@ class BoiteSaisie : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
 
-public slots:
-    /// Pastes the clipboard's text without its surrounding blanks. It stands in for
-    /// QLineEdit's own slot, which the context menu's Paste calls by name.
-    void paste();
-
 protected:
     void keyPressEvent(QKeyEvent* touche) override;
     void mouseReleaseEvent(QMouseEvent* souris) override;
+    void contextMenuEvent(QContextMenuEvent* demande) override;
     void dropEvent(QDropEvent* depot) override;
+
+private:
+    /// Inserts the clipboard's text (or the X11 selection's) without its surrounding blanks.
+    void colle(QClipboard::Mode source);
 };
 
 } // namespace vantrel::ui

@@ -216,7 +216,18 @@ private slots:
                 if (facon == 0) {
                     touche(Qt::Key_V, Qt::ControlModifier);
                 } else if (facon == 1) {
-                    QVERIFY(QMetaObject::invokeMethod(w(nom), "paste")); // as the context menu
+                    // A right click on the box, then its menu's Paste clicked.
+                    QTest::mouseClick(fenetre->windowHandle(), Qt::RightButton, {},
+                                      w(nom)->mapTo(fenetre.get(), QPoint(5, 5)));
+                    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                    QVERIFY(menu);
+                    const auto actions = menu->actions();
+                    const auto coller = std::find_if(actions.begin(), actions.end(), [](auto* a) {
+                        return a->text().startsWith(QLineEdit::tr("&Paste"));
+                    });
+                    QVERIFY(coller != actions.end());
+                    QTest::mouseClick(menu, Qt::LeftButton, {},
+                                      menu->actionGeometry(*coller).center());
                 } else {
                     QDropEvent depot(QPointF(5, 5), Qt::CopyAction,
                                      QGuiApplication::clipboard()->mimeData(), Qt::LeftButton, {});
