@@ -75,14 +75,17 @@ if readelf -d "$executable" | grep -Eq '\((RPATH|RUNPATH)\)'; then
 fi
 
 # Every library the executable needs, by the package that holds it for this architecture
-# (libqt6core6 on Debian 12, libqt6core6t64 on 13), with the version constraint of its symbols
-# file.
+# (libqt6core6 on Debian 12, libqt6core6t64 on 13); Qt's, the C++ library and the C library,
+# whose newer symbols the program uses, with the version constraint of their symbols files.
+# (A library none of whose symbols needs a version, OpenGL's under Qt 6.8, has none.)
 depends=$(champ Depends)
 while read -r bibliotheque; do
     paquet=$(paquet_du_fichier "$bibliotheque" "$arch")
     [ -n "$paquet" ] || echec "no installed $arch package holds $bibliotheque"
-    grep -Eq "(^|, )${paquet//+/\\+} \(>= [^)]+\)(,|$)" <<<"$depends" ||
-        echec "Depends lacks a versioned $paquet (for $bibliotheque): $depends"
+    contrainte=
+    [[ "$bibliotheque" =~ ^lib(Qt6|stdc\+\+|c\.) ]] && contrainte=' \(>= [^)]+\)'
+    grep -Eq "(^|, )${paquet//+/\\+}$contrainte( \([^)]+\))?(,|$)" <<<"$depends" ||
+        echec "Depends lacks $paquet${contrainte:+, versioned,} (for $bibliotheque): $depends"
 done < <(readelf -d "$executable" | sed -n 's/.*(NEEDED).*\[\(.*\)\]$/\1/p')
 
 for t in "${tailles[@]}"; do
