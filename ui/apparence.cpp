@@ -1,10 +1,13 @@
 #include "apparence.h"
 
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <algorithm>
 
 namespace vantrel::ui {
 
@@ -15,21 +18,23 @@ struct PoliceRemplacante {
     int largeur;     // width it is drawn at, in percent of its normal width
 };
 
-// The first face the system has of: MS Sans Serif, the face the layout was drawn for; Microsoft
-// Sans Serif, its outline version with its widths (Windows, where MS Sans Serif is a bitmap face
-// Qt 6 does not list); Tahoma, drawn to the same widths for dialogs (Windows, Wine's own fonts);
-// DejaVu Sans, wider, narrowed so that the captions keep inside their rectangles (Debian, and
-// Wine, which shows it the system's fonts). Qt's own fallback for a missing face ignores the
-// sans-serif hint on Windows. Asked of the list of families alone: loading the missing face to
-// learn that it is missing would load a second font file.
+// The first face the system has as outlines of: MS Sans Serif, the face the layout was drawn
+// for; Microsoft Sans Serif, its outline version with its widths (Windows, where MS Sans Serif is
+// a bitmap face); DejaVu Sans, wider, narrowed so that the captions keep inside their rectangles
+// (Debian, and Wine, which shows it the system's fonts); Tahoma, for dialogs on Windows (Wine's
+// own, which Wine draws without smoothing: at 12 points and narrowed, strokes drop out). A bitmap
+// face is passed over: it comes in a few sizes, and scaled, or narrowed where a text is too wide
+// for its control (PoliceAjustee), it loses whole columns of pixels (Wine 10 lists its bitmap MS
+// Sans Serif, wider than the layout's too). Qt's own fallback for a missing face ignores the
+// sans-serif hint on Windows. Asked of the font database alone: loading the missing face to learn
+// that it is missing would load a second font file.
 PoliceRemplacante ChoisitPoliceRemplacante() {
-    const QStringList familles = QFontDatabase::families();
     for (const PoliceRemplacante& face :
          {PoliceRemplacante{QStringLiteral("MS Sans Serif"), 100},
           PoliceRemplacante{QStringLiteral("Microsoft Sans Serif"), 100},
-          PoliceRemplacante{QStringLiteral("Tahoma"), 100},
-          PoliceRemplacante{QStringLiteral("DejaVu Sans"), 80}}) {
-        if (familles.contains(face.famille, Qt::CaseInsensitive)) {
+          PoliceRemplacante{QStringLiteral("DejaVu Sans"), 80},
+          PoliceRemplacante{QStringLiteral("Tahoma"), 100}}) {
+        if (QFontDatabase::isSmoothlyScalable(face.famille)) {
             return face;
         }
     }
@@ -38,18 +43,6 @@ PoliceRemplacante ChoisitPoliceRemplacante() {
 
 QColor EnCouleur(Rvb c) {
     return QColor(c.r, c.g, c.b);
-}
-
-// Width a framed line edit gives its text: its contents rectangle less the two pixels Qt keeps
-// on each side of the text.
-int LargeurTexte(const QLineEdit* boite) {
-    constexpr int MargeQt = 2;
-    QStyleOptionFrame option;
-    option.initFrom(boite);
-    option.rect = boite->rect();
-    option.lineWidth = boite->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, boite);
-    return boite->style()->subElementRect(QStyle::SE_LineEditContents, &option, boite).width() -
-           2 * MargeQt;
 }
 
 } // namespace
@@ -99,22 +92,61 @@ QPalette PaletteDe(const Element& element, QPalette palette) {
     return palette;
 }
 
-void AjusteResultat(QLineEdit* boite, const Element& element) {
+QFont PoliceAjustee(const Element& element, const QStringList& textes, int place) {
     QFont police = Police(element.points, element.souligne);
-    const QString plusLarge = QString::fromUtf8(element.plusLarge);
-    const int utile = LargeurTexte(boite);
-    const int largeur = QFontMetrics(police).horizontalAdvance(plusLarge);
-    if (largeur > utile) {
-        for (int essai = police.stretch() * utile / largeur; essai > 0; --essai) {
+    const auto largeur = [&] {
+        const QFontMetrics mesure(police);
+        int plusLarge = 0;
+        for (const QString& texte : textes) {
+            plusLarge = std::max(
+                plusLarge, mesure.horizontalAdvance(
+                               element.genre == Bouton ? QString(texte).remove(u'&') : texte));
+        }
+        return plusLarge;
+    };
+    if (const int naturelle = largeur(); naturelle > place) {
+        // From the stretch that would fit were the width proportional to it, down to one that
+        // fits (Windows narrows a face by whole pixels of its average character width).
+        for (int essai = police.stretch() * place / naturelle; essai > 0; --essai) {
             police.setStretch(essai);
-            if (QFontMetrics(police).horizontalAdvance(plusLarge) <= utile) {
+            if (largeur() <= place) {
                 break;
             }
         }
     }
-    if (boite->font() != police) {
-        boite->setFont(police);
+    return police;
+}
+
+int PlaceDuTexte(const QWidget* controle) {
+    const QStyle* style = controle->style();
+    if (const auto* boite = qobject_cast<const QLineEdit*>(controle)) {
+        // Inside the frame, less the two pixels Qt keeps on each side of the text and the one
+        // its cursor takes after it: a text any wider scrolls.
+        constexpr int MargeQt = 2;
+        constexpr int Curseur = 1;
+        QStyleOptionFrame option;
+        option.initFrom(boite);
+        option.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, boite);
+        return style->subElementRect(QStyle::SE_LineEditContents, &option, boite).width() -
+               2 * MargeQt - Curseur;
     }
+    if (const auto* bouton = qobject_cast<const QPushButton*>(controle)) {
+        QStyleOptionButton option;
+        option.initFrom(bouton);
+        if (bouton->autoDefault()) {
+            option.features |= QStyleOptionButton::AutoDefaultButton;
+        }
+        return style->subElementRect(QStyle::SE_PushButtonContents, &option, bouton).width();
+    }
+    if (const auto* liste = qobject_cast<const QComboBox*>(controle)) {
+        // Its text starts a pixel inside its field.
+        QStyleOptionComboBox option;
+        option.initFrom(liste);
+        const QRect champ = style->subControlRect(QStyle::CC_ComboBox, &option,
+                                                  QStyle::SC_ComboBoxEditField, liste);
+        return champ.width() - 1;
+    }
+    return controle->contentsRect().width();
 }
 
 } // namespace vantrel::ui

@@ -1,13 +1,14 @@
 // How the controls look: the window's face and its stand-in, the colours a row of the layout
-// asks for, and the faces of the result boxes.
+// asks for, and the face each text needs to show whole.
 #pragma once
 
 #include "disposition.h"
 
 #include <QFont>
 #include <QPalette>
+#include <QStringList>
 
-class QLineEdit;
+class QWidget;
 
 namespace vantrel::ui {
 
@@ -22,8 +23,12 @@ QPalette PaletteFenetre();
 /// The palette a control of that row takes, from the one it inherits.
 QPalette PaletteDe(const Element& element, QPalette palette);
 
-/// A result box's face: the row's, narrowed where need be so that the widest text the program
-/// writes there shows whole.
-void AjusteResultat(QLineEdit* boite, const Element& element);
+/// The face of a row's texts: the row's, narrowed where the system's face is too wide for each
+/// to show whole in `place` pixels (a button's "&" marks its access letter, not drawn).
+QFont PoliceAjustee(const Element& element, const QStringList& textes, int place);
+
+/// The width a control gives its text: inside a button's or a text box's frame and margins,
+/// a list's text field, a label's contents.
+int PlaceDuTexte(const QWidget* controle);
 
 } // namespace vantrel::ui

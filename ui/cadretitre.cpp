@@ -6,9 +6,7 @@ namespace vantrel::ui {
 
 namespace {
 
-// The caption's band starts this far from the left edge; the text stands this far inside it,
-// with as much border hidden after it.
-constexpr int RetraitTitre = 6;
+// The caption's band, in which the border is hidden, reaches this far on each side of its text.
 constexpr int MargeTitre = 3;
 
 } // namespace
@@ -30,8 +28,7 @@ void CadreTitre::paintEvent(QPaintEvent*) {
         return;
     }
     peintre.setFont(policeTitre_);
-    const QRect zoneTexte(RetraitTitre + MargeTitre, 0,
-                          peintre.fontMetrics().horizontalAdvance(title()),
+    const QRect zoneTexte(RetraitTexte, 0, peintre.fontMetrics().horizontalAdvance(title()),
                           peintre.fontMetrics().height());
     peintre.fillRect(zoneTexte.adjusted(-MargeTitre, 0, MargeTitre, 0),
                      palette().color(QPalette::Window));

@@ -19,8 +19,12 @@ public:
     CadreTitre(const QString& titre, const QFont& policeTitre, QColor couleurTitre,
                QWidget* parent);
 
+    /// The caption's text stands this far in from the left edge, and keeps as far from the right.
+    static constexpr int RetraitTexte = 9;
+
     /// Where the border runs: half the caption's height below the top.
     int hautBordure() const;
+    const QFont& policeTitre() const { return policeTitre_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

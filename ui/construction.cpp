@@ -28,7 +28,7 @@ QWidget* CreeWidget(const Element& e, QWidget* parent) {
     switch (e.genre) {
     case Cadre:
         return new CadreTitre(
-            texte, Police(e.points, e.souligne),
+            texte, PoliceAjustee(e, {texte}, Rectangle(e).width() - 2 * CadreTitre::RetraitTexte),
             e.couleur ? QColor(e.couleur->r, e.couleur->g, e.couleur->b) : QColor(), parent);
     case Etiquette: {
         auto* etiquette = new QLabel(texte, parent);
@@ -72,17 +72,23 @@ QWidget* CreeWidget(const Element& e, QWidget* parent) {
     return nullptr;
 }
 
+// Most controls inherit their face from the window: a font of their own only where it differs
+// (each one costs a resolution and its propagation), by its size or where the system's face is
+// too wide for the text.
+void DonnePolice(QWidget* w, const Element& e, const QStringList& textes) {
+    if (const QFont police = PoliceAjustee(e, textes, PlaceDuTexte(w)); w->font() != police) {
+        w->setFont(police);
+    }
+}
+
 void Habille(const Element& e, QWidget* w) {
     w->setObjectName(QString::fromUtf8(e.nom.data(), static_cast<qsizetype>(e.nom.size())));
-    // Most controls inherit their face from the window: a font of their own only where it
-    // differs (each one costs a resolution and its propagation). A frame's is its caption's; a
-    // result box, empty until a computation, takes its own once the window is drawn.
-    if (e.genre != Cadre && !e.estResultat()) {
-        if (const QFont police = Police(e.points, e.souligne); w->font() != police) {
-            w->setFont(police);
-        }
-    }
     w->setGeometry(e.genre == Ligne ? w->parentWidget()->rect() : Rectangle(e));
+    // A frame's face is its caption's; a result box, empty until a computation, takes its own
+    // once the window is drawn.
+    if (e.genre != Cadre && !e.estResultat()) {
+        DonnePolice(w, e, {QString::fromUtf8(e.texte)});
+    }
     if (!e.prendFocus()) {
         w->setFocusPolicy(Qt::NoFocus);
     }
@@ -139,10 +145,16 @@ std::vector<QWidget*> Construit(QWidget* zoneClient) {
     return widgets;
 }
 
-void AjusteResultats(std::span<QWidget* const> widgets) {
+void AjusteResultatsEtListes(std::span<QWidget* const> widgets) {
     for (std::size_t i = 0; i < widgets.size(); ++i) {
         if (Elements[i].estResultat()) {
-            AjusteResultat(static_cast<QLineEdit*>(widgets[i]), Elements[i]);
+            DonnePolice(widgets[i], Elements[i], {QString::fromUtf8(Elements[i].plusLarge)});
+        } else if (auto* liste = qobject_cast<QComboBox*>(widgets[i])) {
+            QStringList articles;
+            for (int k = 0; k < liste->count(); ++k) {
+                articles << liste->itemText(k);
+            }
+            DonnePolice(liste, Elements[i], articles);
         }
     }
 }

@@ -15,8 +15,9 @@ std::vector<QWidget*> Construit(QWidget* zoneClient);
 /// The rows of the keyboard stops, in tab-index order.
 std::span<const std::size_t> OrdreClavier();
 
-/// Gives each result box, among the widgets Construit returned, its face (AjusteResultat). The
-/// boxes are empty until a computation: the window does this once it is drawn.
-void AjusteResultats(std::span<QWidget* const> widgets);
+/// Gives each result box and list, among the widgets Construit returned, the face its widest
+/// text needs. They show nothing until a computation or a choice: the window does this once it
+/// is drawn.
+void AjusteResultatsEtListes(std::span<QWidget* const> widgets);
 
 } // namespace vantrel::ui

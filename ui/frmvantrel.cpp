@@ -71,7 +71,7 @@ FrmVantrel::FrmVantrel(QWidget* parent)
     // instead would cost more than the rest of the start.
     apresPremierePeinture_ = [this, widgets] {
         setWindowIcon(QIcon(QStringLiteral(":/icone.png")));
-        AjusteResultats(widgets);
+        AjusteResultatsEtListes(widgets);
     };
 
     QAction* quitter = menuBar()->addAction(QStringLiteral("&Quitter"), this, &QWidget::close);

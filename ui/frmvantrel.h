@@ -63,7 +63,7 @@ private:
     Rose* rose_ = nullptr;
 
     // What waits until the window is first drawn, since none of it shows before: the window's
-    // icon (the dial's face) and the result boxes' narrowed faces. Empty once done.
+    // icon (the dial's face) and the faces of the result boxes and the lists. Empty once done.
     std::function<void()> apresPremierePeinture_;
 
     // The size of the frame the window was last centred with: where the system tells the frame

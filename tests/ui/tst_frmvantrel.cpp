@@ -24,6 +24,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOption>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -125,7 +126,7 @@ class TstFrmVantrel : public QObject {
         fenetre->RemplaceInvite([this](const QString& invite) { invites << invite; });
         fenetre->show();
         QVERIFY(QTest::qWaitForWindowActive(fenetre.get()));
-        // Drawn, with what waits for that: the icon and the result boxes' faces.
+        // Drawn, with what waits for that: the icon, the faces of the results and lists.
         QTRY_VERIFY(!fenetre->windowIcon().isNull());
     }
 
@@ -159,19 +160,14 @@ private slots:
                  qPrintable(QStringLiteral("%1, %2").arg(ecart.x()).arg(ecart.y())));
     }
 
-    // Every control stands in its own place inside its frame, its text whole; both pictures are
-    // there at the size of their rectangle.
+    // Every control stands in its own place inside its frame; both pictures are there at the size
+    // of their rectangle.
     void controlesALeurPlace() {
         for (auto* cadre : fenetre->centralWidget()->findChildren<QGroupBox*>()) {
             const auto controles =
                 cadre->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
             for (QWidget* c : controles) {
                 QVERIFY2(cadre->rect().contains(c->geometry()), qPrintable(c->objectName()));
-                if (auto* etiquette = qobject_cast<QLabel*>(c)) {
-                    QVERIFY2(etiquette->fontMetrics().horizontalAdvance(etiquette->text()) <=
-                                 etiquette->width(),
-                             qPrintable(c->objectName()));
-                }
                 for (QWidget* autre : controles) {
                     QVERIFY(c == autre || c->pos() != autre->pos());
                 }
@@ -511,29 +507,51 @@ private slots:
         QCOMPARE(cadre.grab().toImage().pixel(60, 0), cadre.palette().color(QPalette::Mid).rgb());
     }
 
-    // Every text the program writes into a result box shows whole in it: the box need not
-    // scroll to show its end (the cursor at the end stands as far from the start as the text is
-    // wide).
+    // Every text shows whole in its control, in the face the control has and at the layout's
+    // size: the captions, labels and buttons, the lists' items, and the widest text the program
+    // writes into each result box, which need not scroll to show its end (the cursor at the end
+    // stands as far from the start as the text is wide, to the pixel).
     void textesEntiers() {
-        // clang-format off
-        const std::pair<const char*, const char*> textes[] = {
-            {"MaLongi", "180° 117' Ouest"}, {"SaLongi", "180° 117' Ouest"}, {"SaLongi", "178° 117' Est"},
-            {"MaLati", "90° 58' Sud"}, {"SaLati", "89° 58' Nord"}, {"Distance", "20038"},
-            {"Azimut", "360"}, {"TxtLocator", "MM00WW"}};
-        // clang-format on
-        QCOMPARE(w<QLineEdit>("TxtLocator")->font().pointSizeF(), 12.0); // the largest face
-        for (const auto& [nom, texte] : textes) {
-            auto* boite = w<QLineEdit>(nom);
-            boite->setText(QString::fromUtf8(texte));
-            boite->setCursorPosition(0);
-            boite->repaint(); // where the box scrolls its text to
-            const int debut = boite->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
-            boite->end(false);
-            boite->repaint();
-            const int fin = boite->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
-            const qreal largeur = QFontMetricsF(boite->font()).horizontalAdvance(boite->text());
-            QVERIFY2(std::abs(fin - debut - largeur) < 1, texte);
+        QStringList coupes; // the texts cut short
+        for (const vantrel::ui::Element& e : vantrel::ui::Elements) {
+            QWidget* c = w(QString::fromUtf8(e.nom.data(), qsizetype(e.nom.size())));
+            QStringList textes{QString::fromUtf8(e.plusLarge ? e.plusLarge : e.texte)};
+            auto* cadre = qobject_cast<vantrel::ui::CadreTitre*>(c);
+            const QFont police = cadre ? cadre->policeTitre() : c->font();
+            QCOMPARE(police.pointSizeF(), e.points); // the layout's size, narrowed or not
+            QRect place = c->contentsRect();
+            if (cadre) {
+                place.adjust(cadre->RetraitTexte, 0, -cadre->RetraitTexte, 0);
+            } else if (auto* bouton = qobject_cast<QPushButton*>(c)) {
+                QStyleOptionButton option;
+                option.initFrom(bouton);
+                option.features = QStyleOptionButton::AutoDefaultButton;
+                place = c->style()->subElementRect(QStyle::SE_PushButtonContents, &option, c);
+                textes = {bouton->text().remove('&')};
+            } else if (auto* liste = qobject_cast<QComboBox*>(c)) {
+                QStyleOptionComboBox option;
+                option.initFrom(liste);
+                place = c->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                   QStyle::SC_ComboBoxEditField, c);
+                place.setLeft(place.left() + 1); // where its text starts
+                textes = {liste->itemText(0), liste->itemText(1)};
+            } else if (auto* boite = qobject_cast<QLineEdit*>(c); boite && e.estResultat()) {
+                const int debut = boite->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+                boite->setText(textes[0]); // the cursor at its end
+                boite->repaint();          // where the box scrolls its text to
+                const int fin = boite->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+                if (fin - debut < QFontMetrics(police, c).horizontalAdvance(textes[0])) {
+                    coupes << c->objectName() + ": " + textes[0];
+                }
+                continue;
+            }
+            for (const QString& t : textes) {
+                if (QFontMetrics(police, c).horizontalAdvance(t) > place.width()) {
+                    coupes << c->objectName() + ": " + t;
+                }
+            }
         }
+        QVERIFY2(coupes.isEmpty(), qPrintable(coupes.join(" | ")));
     }
 
     void application() {
