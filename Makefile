@@ -111,6 +111,12 @@ test-windows: windows
 	xvfb-run -a -s '-screen 0 1280x1024x24' \
 	    packaging/windows/essais-wine.sh $(BUILD)-windows-test $(BUILD)-windows $(QT_WINDOWS)
 
+# The window suite that make test-windows built, once more under the Wine of a fresh Debian of
+# another release (make test-windows-debian13: Wine 10), whose faces differ
+# (packaging/windows/suite-fenetre-debian.sh). As root, after make test-windows.
+test-windows-debian%:
+	packaging/windows/suite-fenetre-debian.sh $* $(BUILD)-windows-test $(QT_WINDOWS)
+
 # The Raspberry Pi (Raspberry Pi OS, that is Debian 12 on ARM), cross-built here with Debian's
 # cross toolchains and the target's own Qt (packaging/arm/): $(BUILD)-arm64/vantrel_<version>_arm64.deb
 # and $(BUILD)-armhf/vantrel_<version>_armhf.deb, with the target's Debian flags as make paquet.
