@@ -32,6 +32,7 @@ test:
 # a minimal system made by debootstrap and kept in ~/.cache/vantrel, with a clean clone of the
 # committed sources (scripts/essai-debian). As root.
 test-debian%:
+	scripts/install-deps systeme
 	scripts/essai-debian $*
 
 # The whole suite once more with AddressSanitizer and UndefinedBehaviorSanitizer (leaks
@@ -115,6 +116,7 @@ test-windows: windows
 # another release (make test-windows-debian13: Wine 10), whose faces differ
 # (packaging/windows/suite-fenetre-debian.sh). As root, after make test-windows.
 test-windows-debian%:
+	scripts/install-deps systeme
 	packaging/windows/suite-fenetre-debian.sh $* $(BUILD)-windows-test $(QT_WINDOWS)
 
 # The Raspberry Pi (Raspberry Pi OS, that is Debian 12 on ARM), cross-built here with Debian's
