@@ -3,7 +3,7 @@
 # the build found.
 
 # vantrel_plateforme(FACT VARIABLE): VARIABLE set to what the shell helper FACT prints
-# (imagemagick, debian_version, version_disponible appstream…).
+# (imagemagick, "version_disponible appstream"…).
 function(vantrel_plateforme fait variable)
     execute_process(
         COMMAND bash -c ". '${CMAKE_CURRENT_FUNCTION_LIST_DIR}/../scripts/plateforme.sh' && ${fait}"
@@ -14,8 +14,8 @@ function(vantrel_plateforme fait variable)
 endfunction()
 
 # vantrel_plugins_qt(TYPE VARIABLE): the plugins of one type (styles, platforms…) that this Qt
-# was built with, as files of its plugin folder. Their names change with Qt's versions (the
-# Windows style is qwindowsvistastyle up to Qt 6.6, qmodernwindowsstyle from 6.7).
+# was built with, as files of its plugin folder: their names change with Qt's versions (the
+# Windows style's did).
 function(vantrel_plugins_qt type variable)
     file(GLOB plugins
         "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/${type}/*${CMAKE_SHARED_MODULE_SUFFIX}")

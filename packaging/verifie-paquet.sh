@@ -74,8 +74,8 @@ if readelf -d "$executable" | grep -Eq '\((RPATH|RUNPATH)\)'; then
     echec "installed executable keeps a search path: $(readelf -d "$executable" | grep -E 'R(UN)?PATH')"
 fi
 
-# Every library the executable needs, by the package that holds it for this architecture
-# (libqt6core6 on Debian 12, libqt6core6t64 on 13); Qt's, the C++ library and the C library,
+# Every library the executable needs, by the package that holds it for this architecture (whose
+# name a release may change: scripts/plateforme.sh); Qt's, the C++ library and the C library,
 # whose newer symbols the program uses, with the version constraint of their symbols files.
 # (A library none of whose symbols needs a version, OpenGL's under Qt 6.8, has none.)
 depends=$(champ Depends)

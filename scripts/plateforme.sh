@@ -4,12 +4,11 @@
 # side asks cmake/Plateforme.cmake. Sourced, never run.
 . "$(dirname "${BASH_SOURCE[0]}")/commun.sh"
 
-# The machine's own release: its number (12) and its codename (bookworm).
-debian_version() { (. /etc/os-release && echo "$VERSION_ID"); }
+# The codename of the machine's own release.
 debian_nom() { (. /etc/os-release && echo "$VERSION_CODENAME"); }
 
-# The codename of Debian release NUMBER ("13" gives "trixie"), from Debian's own table of its
-# releases (distro-info-data).
+# The codename of Debian release NUMBER, from Debian's own table of its releases
+# (distro-info-data).
 debian_nom_de() {
     local nom
     nom=$(awk -F, -v v="$1" '$1 == v { print $3 }' /usr/share/distro-info/debian.csv)
@@ -23,8 +22,8 @@ debian_depot() {
         'Identifier: Packages' 'Component: main' | head -n 1
 }
 
-# The shared-library package a development package brings, as apt knows it:
-# "libgeographiclib-dev:arm64" gives "libgeographiclib23" on Debian 12.
+# The shared-library package a development package brings (DEV or DEV:ARCH), as apt knows it:
+# its name carries the library's ABI version, which changes from one release to the next.
 paquet_bibliotheque() {
     local nom
     nom=$(apt-cache depends --no-recommends --no-suggests --no-conflicts --no-breaks \
@@ -34,8 +33,8 @@ paquet_bibliotheque() {
     echo "$nom"
 }
 
-# The installed package (name alone) that holds a library of an architecture:
-# "libQt6Core.so.6 amd64" gives "libqt6core6" on Debian 12 and "libqt6core6t64" on Debian 13.
+# The installed package (name alone) that holds a library (its file name) of an architecture:
+# a release may rename the package of the same library (the 64-bit time transition did).
 paquet_du_fichier() {
     local triplet
     triplet=$(dpkg-architecture -a "$2" -q DEB_HOST_MULTIARCH 2>/dev/null)
@@ -56,15 +55,14 @@ imagemagick() {
     return 1
 }
 
-# The upstream version of the machine's Qt (6.4.2), as its development package gives it.
+# The upstream version of the machine's Qt, as its development package gives it.
 qt_version() {
     local v
     v=$(version_amont "$(version_paquet qt6-base-dev)")
     echo "${v%%+*}"
 }
 
-# The version of a package that apt would install (installed or not): "appstream" gives 0.16.1-1
-# on Debian 12, 1.0.5-1 on Debian 13.
+# The version of a package that apt would install, installed or not.
 version_disponible() {
     apt-cache show --no-all-versions "$1" 2>/dev/null | sed -n 's/^Version: //p' | head -n 1
 }
