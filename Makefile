@@ -97,7 +97,7 @@ windows:
 bench-windows: windows
 	scripts/install-deps bench
 	$(CONFIGURE_BENCH)
-	cmake --build $(BUILD)-bench -j $(JOBS) --target lanceur_fenetre
+	cmake --build $(BUILD)-bench -j $(JOBS) --target lanceur
 	$(QT_CMAKE_WINDOWS) -S . -B $(BUILD)-windows -DVANTREL_BENCH=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD)-windows -j $(JOBS) --target vantrel_reference
 	bench/mesure-demarrage-wine.sh $(BUILD)-bench $(BUILD)-windows

@@ -1,15 +1,25 @@
-// Times one start-up: starts PROGRAM (built with the first-paint hook), reads the steady-clock
-// time it prints at its first painted frame, and takes its peak resident memory from wait4.
-// Prints one line: "<milliseconds to first paint> <peak RSS in KiB>".
+// Times one start-up from outside the program: starts PROGRAM, watches the X display for its
+// top-level window to be mapped and then painted, stops the program and takes its peak resident
+// memory from wait4. Prints one line: "<milliseconds to the window painted> <peak RSS in KiB>".
 //
-// The start time is taken just before fork, on the same clock (std::chrono::steady_clock is
-// CLOCK_MONOTONIC on Linux) as the child's timestamp, so the figure covers exec, dynamic
-// loading, Qt's set-up, the window's construction and its first paint.
+// Usage: lanceur [-t TITLE] PROGRAM [ARGUMENT...]
+// The window watched is the first top-level window mapped, or with -t the first titled TITLE
+// (Wine maps windows of its own). Meant for a display with no window manager, where top-level
+// windows are the root's children, and a black root (Xvfb -br): painted means at least two
+// colours in the window, as a freshly mapped window is of one colour (its background, or the
+// black root behind it) until its contents are drawn.
+//
+// The clock starts just before fork, so the figure covers exec, dynamic loading, the program's
+// set-up and its first frame as it reaches the screen. The program's memory is the kernel's high
+// mark up to the moment it is stopped, just after that frame.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <optional>
 #include <poll.h>
 #include <signal.h>
 #include <string>
@@ -19,106 +29,158 @@
 
 namespace {
 
-constexpr int DelaiMaximalMs = 30000;
+using Horloge = std::chrono::steady_clock;
 
-long long Maintenant() {
-    return std::chrono::steady_clock::now().time_since_epoch() / std::chrono::nanoseconds(1);
+constexpr auto DelaiMaximal = std::chrono::seconds(60);
+// How often a mapped window is looked at until it shows painted.
+constexpr int PasDeScrutationMs = 2;
+
+bool erreurX = false;
+int NoteErreurX(Display*, XErrorEvent*) {
+    erreurX = true; // a window gone between two requests: not an error of ours
+    return 0;
+}
+
+std::string Titre(Display* affichage, Window fenetre) {
+    const Atom nomUtf8 = XInternAtom(affichage, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(affichage, "UTF8_STRING", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long n = 0, reste = 0;
+    unsigned char* donnees = nullptr;
+    std::string titre;
+    if (XGetWindowProperty(affichage, fenetre, nomUtf8, 0, 1024, False, utf8, &type, &format, &n,
+                           &reste, &donnees) == Success &&
+        donnees != nullptr && type == utf8) {
+        titre.assign(reinterpret_cast<const char*>(donnees), n);
+    }
+    if (donnees != nullptr) {
+        XFree(donnees);
+    }
+    if (titre.empty()) {
+        char* nom = nullptr;
+        if (XFetchName(affichage, fenetre, &nom) && nom != nullptr) {
+            titre = nom;
+            XFree(nom);
+        }
+    }
+    return titre;
+}
+
+// At least two colours in the window as it stands on the screen.
+bool Peinte(Display* affichage, Window fenetre) {
+    XWindowAttributes attributs{};
+    if (!XGetWindowAttributes(affichage, fenetre, &attributs) ||
+        attributs.map_state != IsViewable) {
+        return false;
+    }
+    const auto detruit = [](XImage* i) { XDestroyImage(i); }; // a macro in Xlib
+    std::unique_ptr<XImage, decltype(detruit)> image(
+        XGetImage(affichage, fenetre, 0, 0, static_cast<unsigned>(attributs.width),
+                  static_cast<unsigned>(attributs.height), AllPlanes, ZPixmap),
+        detruit);
+    if (!image) {
+        return false;
+    }
+    const unsigned long premier = XGetPixel(image.get(), 0, 0);
+    for (int y = 0; y < image->height; ++y) {
+        for (int x = 0; x < image->width; ++x) {
+            if (XGetPixel(image.get(), x, y) != premier) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Waits for the window of PROGRAMME, started as ENFANT, to show painted. Returns the moment it
+// was seen so, or nothing with the reason on standard error.
+std::optional<Horloge::time_point> AttendPeinte(Display* affichage, const std::string& titre,
+                                                const char* programme, pid_t enfant,
+                                                Horloge::time_point limite) {
+    Window vue = None; // the window watched, once mapped
+    while (Horloge::now() < limite) {
+        while (XPending(affichage) > 0) {
+            XEvent evenement;
+            XNextEvent(affichage, &evenement);
+            if (evenement.type == MapNotify && vue == None &&
+                (titre.empty() || Titre(affichage, evenement.xmap.window) == titre)) {
+                vue = evenement.xmap.window;
+            } else if (evenement.type == DestroyNotify && evenement.xdestroywindow.window == vue) {
+                vue = None; // shown and dropped on the way: wait for the one that stays
+            }
+        }
+        erreurX = false;
+        if (vue != None && Peinte(affichage, vue) && !erreurX) {
+            return Horloge::now();
+        }
+        if (XPending(affichage) == 0) {
+            pollfd attente{ConnectionNumber(affichage), POLLIN, 0};
+            poll(&attente, 1, vue == None ? 10 : PasDeScrutationMs);
+        }
+        int statut = 0;
+        if (waitpid(enfant, &statut, WNOHANG) == enfant) {
+            std::fprintf(stderr, "%s: ended before its window was painted (status %d)\n", programme,
+                         statut);
+            return std::nullopt;
+        }
+    }
+    std::fprintf(stderr, "%s: no window painted within %lld s\n", programme,
+                 static_cast<long long>(DelaiMaximal.count()));
+    return std::nullopt;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PROGRAM [ARGUMENT...]\n", argv[0]);
+    std::string titre;
+    int option = 0;
+    while ((option = getopt(argc, argv, "+t:")) != -1) {
+        if (option != 't') {
+            break;
+        }
+        titre = optarg;
+    }
+    if (option == '?' || optind >= argc) {
+        std::fprintf(stderr, "usage: %s [-t TITLE] PROGRAM [ARGUMENT...]\n", argv[0]);
         return 2;
     }
-    int tube[2];
-    if (pipe(tube) != 0) {
-        std::perror("pipe");
+    char** commande = argv + optind;
+
+    Display* affichage = XOpenDisplay(nullptr);
+    if (affichage == nullptr) {
+        std::fprintf(stderr, "%s: no X display\n", argv[0]);
         return 1;
     }
+    XSetErrorHandler(NoteErreurX);
+    XSelectInput(affichage, DefaultRootWindow(affichage), SubstructureNotifyMask);
+    XSync(affichage, False);
 
-    const long long debut = Maintenant();
+    const auto debut = Horloge::now();
     const pid_t enfant = fork();
     if (enfant < 0) {
         std::perror("fork");
         return 1;
     }
     if (enfant == 0) {
-        close(tube[0]);
-        dup2(tube[1], STDOUT_FILENO);
-        close(tube[1]);
-        execvp(argv[1], argv + 1);
-        std::fprintf(stderr, "%s: %s\n", argv[1], std::strerror(errno));
+        // Whatever the program prints goes to standard error: standard output holds the figures.
+        close(ConnectionNumber(affichage));
+        dup2(STDERR_FILENO, STDOUT_FILENO);
+        execvp(commande[0], commande);
+        std::fprintf(stderr, "%s: %s\n", commande[0], std::strerror(errno));
         _exit(127);
     }
-    close(tube[1]);
 
-    // Everything the child prints on its standard output, until it closes it.
-    std::string sortie;
-    const auto limite =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(DelaiMaximalMs);
-    for (;;) {
-        const auto reste = std::chrono::duration_cast<std::chrono::milliseconds>(
-            limite - std::chrono::steady_clock::now());
-        if (reste.count() <= 0) {
-            std::fprintf(stderr, "%s: no first paint within %d ms\n", argv[1], DelaiMaximalMs);
-            kill(enfant, SIGKILL);
-            waitpid(enfant, nullptr, 0);
-            return 1;
-        }
-        pollfd attente{tube[0], POLLIN, 0};
-        if (poll(&attente, 1, static_cast<int>(reste.count())) < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            std::perror("poll");
-            return 1;
-        }
-        char tampon[256];
-        const ssize_t lu = read(tube[0], tampon, sizeof tampon);
-        if (lu < 0 && errno == EINTR) {
-            continue;
-        }
-        if (lu <= 0) {
-            break;
-        }
-        sortie.append(tampon, static_cast<std::size_t>(lu));
-    }
-    close(tube[0]);
-
-    int statut = 0;
+    const auto peinte = AttendPeinte(affichage, titre, commande[0], enfant, debut + DelaiMaximal);
+    // The program alone: what Wine started on the way (its services) stays for the next run.
+    kill(enfant, SIGKILL);
     rusage usage{};
-    if (wait4(enfant, &statut, 0, &usage) < 0) {
-        std::perror("wait4");
+    wait4(enfant, nullptr, 0, &usage);
+    XCloseDisplay(affichage);
+    if (!peinte) {
         return 1;
     }
-    if (!WIFEXITED(statut) || WEXITSTATUS(statut) != 0) {
-        std::fprintf(stderr, "%s: did not exit cleanly (status %d)\n", argv[1], statut);
-        return 1;
-    }
-
-    // The timestamp is the last line that holds a whole number and nothing else.
-    long long peinture = -1;
-    std::size_t debutLigne = 0;
-    while (debutLigne < sortie.size()) {
-        std::size_t finLigne = sortie.find('\n', debutLigne);
-        if (finLigne == std::string::npos) {
-            finLigne = sortie.size();
-        }
-        const std::string ligne = sortie.substr(debutLigne, finLigne - debutLigne);
-        char* finNombre = nullptr;
-        const long long valeur = std::strtoll(ligne.c_str(), &finNombre, 10);
-        if (!ligne.empty() && (*finNombre == '\0' || *finNombre == '\r')) {
-            peinture = valeur;
-        }
-        debutLigne = finLigne + 1;
-    }
-    if (peinture < debut) {
-        std::fprintf(stderr, "%s: printed no first-paint timestamp\n", argv[1]);
-        return 1;
-    }
-
-    std::printf("%.3f %ld\n", static_cast<double>(peinture - debut) / 1e6, usage.ru_maxrss);
+    std::printf("%.3f %ld\n", std::chrono::duration<double, std::milli>(*peinte - debut).count(),
+                usage.ru_maxrss);
     return 0;
 }

@@ -1,0 +1,63 @@
+# shellcheck shell=bash
+# Sourced by the start-up benchmarks (mesure-demarrage.sh, mesure-demarrage-wine.sh): the
+# display they run on, and the alternating start-ups of the bare reference window and Vantrel
+# with their medians.
+
+# dans_xvfb "$0" ARGUMENT...: first thing in a benchmark, runs the script again inside a private
+# Xvfb server, so that every program meets the same empty display: no window manager, so that
+# top-level windows are the root's own children, and a black root (-br), so that a window not yet
+# painted is of one colour (bench/demarrage/lanceur.cpp).
+dans_xvfb() {
+    if [ -z "${VANTREL_MESURE_XVFB:-}" ]; then
+        exec env VANTREL_MESURE_XVFB=1 xvfb-run -a -s "-screen 0 1280x1024x24 -br -nolisten tcp" "$@"
+    fi
+}
+
+mediane() { tr ' ' '\n' | grep . | sort -g | awk '{v[NR]=$1} END {print (NR%2 ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2)}'; }
+minimum() { tr ' ' '\n' | grep . | sort -g | head -1; }
+maximum() { tr ' ' '\n' | grep . | sort -g | tail -1; }
+
+# compare_demarrages RUNS WARMUPS REFERENCE PROGRAM: REFERENCE and PROGRAM are commands (the
+# caller's functions) that start their program once through the launcher, which prints
+# "<ms> <KiB>". WARMUPS starts of each first, not counted: the libraries and the fonts come into
+# the page cache, Wine's services settle. Then RUNS rounds of one start of each, who goes first
+# swapped every other round, so that drift on a shared machine spreads over both. Prints each
+# program's medians and range, and the ratios against the reference.
+compare_demarrages() {
+    local runs=$1 echauffement=$2 i p t k figures
+    local -a programmes=("$3" "$4") ordre
+    local -A ms=() rss=() med_ms=() med_rss=()
+    for ((i = 0; i < echauffement; i++)); do
+        for p in "${programmes[@]}"; do
+            "$p" >/dev/null
+        done
+    done
+    for ((i = 0; i < runs; i++)); do
+        ordre=("${programmes[@]}")
+        if ((i % 2 == 1)); then
+            ordre=("${programmes[1]}" "${programmes[0]}")
+        fi
+        for p in "${ordre[@]}"; do
+            figures=$("$p")
+            read -r t k <<<"$figures"
+            ms[$p]+="$t "
+            rss[$p]+="$k "
+        done
+    done
+
+    printf '%-20s %22s %20s %20s\n' program "window painted, median" "(min - max)" "peak RSS, median"
+    for p in "${programmes[@]}"; do
+        med_ms[$p]=$(mediane <<<"${ms[$p]}")
+        med_rss[$p]=$(mediane <<<"${rss[$p]}")
+        printf '%-20s %19.1f ms %9.1f - %6.1f ms %16.1f MiB\n' "$p" "${med_ms[$p]}" \
+            "$(minimum <<<"${ms[$p]}")" "$(maximum <<<"${ms[$p]}")" \
+            "$(awk -v k="${med_rss[$p]}" 'BEGIN {print k / 1024}')"
+    done
+    awk -v a="${med_ms[$4]}" -v b="${med_ms[$3]}" -v c="${med_rss[$4]}" -v d="${med_rss[$3]}" \
+        -v nom="$4 / $3" 'BEGIN {
+        t = a / b; m = c / d
+        printf "%-20s %21.3fx %20s %19.3fx\n", nom, t, "", m
+        printf "%-20s %22s %20s %20s\n", "target", "<= 1.10x", "", "<= 1.07x"
+        printf "%-20s %22s %20s %20s\n", "", (t <= 1.10 ? "met" : "MISSED"), "", (m <= 1.07 ? "met" : "MISSED")
+    }'
+}
