@@ -10,8 +10,8 @@ export SOURCE_DATE_EPOCH
 # $$($(PLATEFORME) qt_version).
 PLATEFORME = bash -c '. scripts/plateforme.sh && "$$@"' plateforme
 
-.PHONY: run test test-asan fuzz bench bench-windows paquet windows test-windows clean \
-    paquet-arm64 paquet-armhf test-arm64 test-armhf
+.PHONY: run test test-asan fuzz bench bench-windows paquet paquets windows windows-ici \
+    test-windows clean paquet-arm64 paquet-armhf test-arm64 test-armhf
 
 run:
 	scripts/install-deps run
@@ -64,18 +64,22 @@ bench:
 	    --benchmark_report_aggregates_only=true | grep -Ev '_(mean|stddev|cv) '
 	bench/mesure-demarrage.sh $(BUILD)-bench
 
-# The Debian package, $(BUILD)/vantrel_<version>_<arch>.deb (install it with apt install ./…),
-# built with the flags Debian builds its own packages with, hardening included (dpkg-buildflags),
-# and SHA256SUMS beside it. cpack stores the modes of the folders it makes: umask 022, so that
-# they are 0755 whoever builds.
-paquet: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
+# The Debian package of this machine's release, $(BUILD)/vantrel_<version>+deb<release>_<arch>.deb
+# (install it with apt install ./…), with the flags Debian builds its own packages with, and
+# SHA256SUMS and its build record beside it (scripts/paquet-debian).
 paquet:
 	scripts/install-deps paquet
-	cmake -S . -B $(BUILD) -DVANTREL_TESTS=OFF \
-	    -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
-	    -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CMAKE_FLAGS)
-	cmake --build $(BUILD) -j $(JOBS) --target vantrel
-	cd $(BUILD) && umask 022 && cpack -G DEB
+	JOBS=$(JOBS) scripts/paquet-debian $(BUILD) "" $(CMAKE_FLAGS)
+
+# The release's packages: every Debian release in DEBIANS for every architecture in ARCHS, each
+# built in a fresh minimal system of its release, passed by its lintian, then installed by apt
+# and started in a minimal system of its own release and architecture (ARM through qemu), into
+# $(BUILD)/paquets/ with SHA256SUMS and the build records (scripts/paquets-debian). As root.
+DEBIANS ?= 12 13
+ARCHS ?= amd64 arm64 armhf
+paquets:
+	scripts/install-deps emulation
+	scripts/paquets-debian $(BUILD)/paquets "$(DEBIANS)" "$(ARCHS)"
 
 # Windows, cross-built here with MinGW-w64 (packaging/windows/): Qt's qtbase built once from
 # Debian's source into a cache outside the clone, then $(BUILD)-windows/vantrel-<version>-setup.exe
@@ -119,17 +123,12 @@ test-windows-debian%:
 	scripts/install-deps systeme
 	packaging/windows/suite-fenetre-debian.sh $* $(BUILD)-windows-test $(QT_WINDOWS)
 
-# The Raspberry Pi (Raspberry Pi OS, that is Debian 12 on ARM), cross-built here with Debian's
-# cross toolchains and the target's own Qt (packaging/arm/): $(BUILD)-arm64/vantrel_<version>_arm64.deb
-# and $(BUILD)-armhf/vantrel_<version>_armhf.deb, with the target's Debian flags as make paquet.
-paquet-arm64 paquet-armhf: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
+# The Raspberry Pi (Raspberry Pi OS, that is Debian on ARM), cross-built here with Debian's cross
+# toolchains and the target's own Qt (packaging/arm/): $(BUILD)-arm64/vantrel_<version>_arm64.deb
+# and $(BUILD)-armhf/vantrel_<version>_armhf.deb, as make paquet with the target's Debian flags.
 paquet-arm64 paquet-armhf: paquet-%:
 	scripts/install-deps $*
-	cmake -S . -B $(BUILD)-$* --toolchain packaging/arm/$*.cmake -DVANTREL_TESTS=OFF \
-	    -DCMAKE_CXX_FLAGS="$$(DEB_HOST_ARCH=$* dpkg-buildflags --get CPPFLAGS) $$(DEB_HOST_ARCH=$* dpkg-buildflags --get CXXFLAGS)" \
-	    -DCMAKE_EXE_LINKER_FLAGS="$$(DEB_HOST_ARCH=$* dpkg-buildflags --get LDFLAGS)" $(CMAKE_FLAGS)
-	cmake --build $(BUILD)-$* -j $(JOBS) --target vantrel
-	cd $(BUILD)-$* && umask 022 && cpack -G DEB
+	JOBS=$(JOBS) scripts/paquet-debian $(BUILD)-$* $* $(CMAKE_FLAGS)
 
 # The whole CTest suite built for ARM and run under qemu's user-mode emulation, the package
 # checks and the start-up checks included. GeographicLib's development files for the target are

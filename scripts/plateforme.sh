@@ -4,8 +4,14 @@
 # side asks cmake/Plateforme.cmake. Sourced, never run.
 . "$(dirname "${BASH_SOURCE[0]}")/commun.sh"
 
-# The codename of the machine's own release.
+# The codename and the number of the machine's own release.
 debian_nom() { (. /etc/os-release && echo "$VERSION_CODENAME"); }
+debian_numero() {
+    local numero
+    numero=$(. /etc/os-release && echo "${VERSION_ID:-}")
+    [ -n "$numero" ] || { echo "this Debian has no release number (testing or unstable?)" >&2; return 1; }
+    echo "$numero"
+}
 
 # The codename of Debian release NUMBER, from Debian's own table of its releases
 # (distro-info-data).
@@ -40,6 +46,10 @@ paquet_du_fichier() {
     triplet=$(dpkg-architecture -a "$2" -q DEB_HOST_MULTIARCH 2>/dev/null)
     dpkg-query -S "*/$triplet/$1" 2>/dev/null | sed -n '1s/:.*//p'
 }
+
+# qemu's user-mode emulator of an architecture's programs (qemu-aarch64, qemu-arm), by its GNU
+# CPU name.
+emulateur_qemu() { echo "qemu-$(dpkg-architecture -a "$1" -q DEB_HOST_GNU_CPU 2>/dev/null)"; }
 
 # ImageMagick's command line tool, whichever major version the release ships (6: convert-im6.q16,
 # 7: magick). Called by its path: some machines put a stand-in named convert first on PATH.

@@ -27,7 +27,7 @@ cp "$qt/plugins/platforms/qwindows.dll" "$suite/platforms/"
 cp "$qt"/plugins/styles/*.dll "$suite/styles/"
 cp "$qt/translations/qtbase_fr.qm" "$suite/translations/"
 
-"$ici/scripts/dans-debian" "$numero" "$suite" \
+"$ici/scripts/dans-debian" -l "$suite" "$numero" "$(dpkg --print-architecture)" \
     "apt-get update -q && apt-get install -y -q --no-install-recommends wine wine64 fonts-wine \
         binutils-mingw-w64-x86-64 xvfb xauth openbox locales && localedef -i fr_FR -f UTF-8 fr_FR.UTF-8 &&
-     xvfb-run -a -s '-screen 0 1280x1024x24' suite/lance-suite-wine suite/tst_frmvantrel.exe"
+     xvfb-run -a -s '-screen 0 1280x1024x24' '$suite/lance-suite-wine' '$suite/tst_frmvantrel.exe'"

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# In a minimal system of one Debian release (scripts/paquets-debian puts a clean clone there):
+# the release's packages for this machine's architecture and, cross-built with the release's own
+# cross toolchains, for ARM (make paquet, make paquet-arm64, make paquet-armhf), each passed by
+# this release's lintian, copied with its build record into OUTPUT_DIR.
+# Usage: packaging/paquets-systeme.sh OUTPUT_DIR ARCH...   (as root)
+set -euo pipefail
+ici=$(cd "$(dirname "$0")/.." && pwd)
+sortie=${1:?usage: $0 OUTPUT_DIR ARCH...}
+shift
+
+"$ici/scripts/install-deps" lintian
+for arch in "$@"; do
+    if [ "$arch" = "$(dpkg --print-architecture)" ]; then
+        cible=paquet construction=$ici/build
+    else
+        cible=paquet-$arch construction=$ici/build-$arch
+    fi
+    make -C "$ici" --no-print-directory "$cible"
+    "$ici/packaging/verifie-lintian.sh" "$construction"
+    cp "$construction"/vantrel_*.deb "$construction"/vantrel_*.buildinfo "$sortie/"
+done
