@@ -3,14 +3,26 @@
 # display they run on, and the alternating start-ups of the bare reference window and Vantrel
 # with their medians.
 
-# dans_xvfb "$0" ARGUMENT...: first thing in a benchmark, runs the script again inside a private
-# Xvfb server, so that every program meets the same empty display: no window manager, so that
+# dans_xvfb "$0" ARGUMENT...: first thing in a benchmark, runs the script again on a private Xvfb
+# server, so that every program meets the same empty display: no window manager, so that
 # top-level windows are the root's own children, and a black root (-br), so that a window not yet
-# painted is of one colour (bench/demarrage/lanceur.cpp).
+# painted is of one colour (bench/demarrage/lanceur.cpp). The server picks a free display number
+# itself (-displayfd): one in use elsewhere on the machine, even unseen from here, is skipped.
 dans_xvfb() {
-    if [ -z "${VANTREL_MESURE_XVFB:-}" ]; then
-        exec env VANTREL_MESURE_XVFB=1 xvfb-run -a -s "-screen 0 1280x1024x24 -br -nolisten tcp" "$@"
+    if [ -n "${VANTREL_MESURE_XVFB:-}" ]; then
+        return
     fi
+    local statut=0
+    numero_xvfb=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -br -nolisten tcp 3>"$numero_xvfb" 2>/dev/null &
+    serveur_xvfb=$!
+    trap 'kill "$serveur_xvfb" 2>/dev/null; wait "$serveur_xvfb"; rm -f "$numero_xvfb"' EXIT
+    while [ ! -s "$numero_xvfb" ]; do
+        kill -0 "$serveur_xvfb" 2>/dev/null || { echo "Xvfb did not start" >&2; exit 1; }
+        sleep 0.05
+    done
+    VANTREL_MESURE_XVFB=1 DISPLAY=:$(<"$numero_xvfb") "$@" || statut=$?
+    exit "$statut"
 }
 
 mediane() { tr ' ' '\n' | grep . | sort -g | awk '{v[NR]=$1} END {print (NR%2 ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2)}'; }
