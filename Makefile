@@ -6,9 +6,6 @@ CMAKE_FLAGS ?=
 # installer): the newest entry of packaging/changelog, unless the caller sets one.
 SOURCE_DATE_EPOCH ?= $(shell bash -c '. scripts/commun.sh && epoque_changelog packaging/changelog')
 export SOURCE_DATE_EPOCH
-# A fact of the platform (scripts/plateforme.sh) in a recipe's shell, once install-deps has run:
-# $$($(PLATEFORME) qt_version).
-PLATEFORME = bash -c '. scripts/plateforme.sh && "$$@"' plateforme
 
 .PHONY: run test test-asan fuzz bench bench-windows paquet paquets windows windows-ici \
     test-windows clean paquet-arm64 paquet-armhf test-arm64 test-armhf
@@ -81,15 +78,26 @@ paquets:
 	scripts/install-deps emulation
 	scripts/paquets-debian $(BUILD)/paquets "$(DEBIANS)" "$(ARCHS)"
 
-# Windows, cross-built here with MinGW-w64 (packaging/windows/): Qt's qtbase built once from
-# Debian's source into a cache outside the clone, then $(BUILD)-windows/vantrel-<version>-setup.exe
-# and vantrel-<version>-windows-x86_64.zip.
-QT_WINDOWS ?= $(HOME)/.cache/vantrel/qt-$$($(PLATEFORME) qt_version)-mingw
+# Windows, cross-built with MinGW-w64 (packaging/windows/) in a fresh minimal Debian
+# $(DEBIAN_WINDOWS) (scripts/dans-debian), so that a builder on any Debian release gets the same
+# bytes: Qt's qtbase built there once from that release's source into a cache outside the clone,
+# then $(BUILD)-windows/vantrel-<version>-setup.exe and vantrel-<version>-windows-x86_64.zip,
+# with SHA256SUMS and the build record beside them. As root. make windows-ici builds them with
+# this machine's own toolchain instead.
+DEBIAN_WINDOWS = 12
+QT_WINDOWS ?= $(HOME)/.cache/vantrel/qt-windows-debian$(DEBIAN_WINDOWS)
 LIBS_TESTS_WINDOWS ?= $(HOME)/.cache/vantrel/tests-mingw
 QT_CMAKE_WINDOWS = $(QT_WINDOWS)/bin/qt-cmake -G Ninja \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/packaging/windows/mingw-w64.cmake
 
 windows:
+	scripts/install-deps systeme
+	scripts/dans-debian -l $(CURDIR) -l $(QT_WINDOWS) $(DEBIAN_WINDOWS) amd64 \
+	    "apt-get update -q && apt-get install -y -q git make && make -C '$(CURDIR)' \
+	     --no-print-directory windows-ici BUILD='$(BUILD)' QT_WINDOWS='$(QT_WINDOWS)' \
+	     JOBS=$(JOBS) CMAKE_FLAGS='$(CMAKE_FLAGS)'"
+
+windows-ici:
 	scripts/install-deps windows
 	nice -n 10 scripts/qt-windows $(QT_WINDOWS)
 	$(QT_CMAKE_WINDOWS) -S . -B $(BUILD)-windows -DCMAKE_BUILD_TYPE=Release -DVANTREL_TESTS=OFF \
@@ -99,6 +107,7 @@ windows:
 # The installed Windows program's start-up under Wine, against a bare Qt window built the same
 # way (bench/mesure-demarrage-wine.sh); the launcher that times them is built for Linux.
 bench-windows: windows
+	scripts/install-deps windows
 	scripts/install-deps bench
 	$(CONFIGURE_BENCH)
 	cmake --build $(BUILD)-bench -j $(JOBS) --target lanceur
@@ -109,6 +118,7 @@ bench-windows: windows
 # The suites under Wine, then the installer tried in a fresh Wine prefix
 # (packaging/windows/essais-wine.sh).
 test-windows: windows
+	scripts/install-deps windows-test
 	nice -n 10 scripts/libs-tests-windows $(LIBS_TESTS_WINDOWS)
 	PKG_CONFIG_LIBDIR=$(LIBS_TESTS_WINDOWS)/lib/pkgconfig $(QT_CMAKE_WINDOWS) -S . -B $(BUILD)-windows-test \
 	    -DVANTREL_WERROR=ON -DQT_ADDITIONAL_PACKAGES_PREFIX_PATH=$(LIBS_TESTS_WINDOWS) \
@@ -118,10 +128,13 @@ test-windows: windows
 
 # The window suite that make test-windows built, once more under the Wine of a fresh Debian of
 # another release (make test-windows-debian13: Wine 10), whose faces differ
-# (packaging/windows/suite-fenetre-debian.sh). As root, after make test-windows.
+# (packaging/windows/suite-fenetre-debian.sh); then the Windows files made again from inside that
+# Debian, which must be the same bytes as make windows made here (scripts/windows-depuis-debian).
+# As root, after make test-windows.
 test-windows-debian%:
 	scripts/install-deps systeme
 	packaging/windows/suite-fenetre-debian.sh $* $(BUILD)-windows-test $(QT_WINDOWS)
+	scripts/windows-depuis-debian $* $(DEBIAN_WINDOWS) $(BUILD)-windows $(QT_WINDOWS)
 
 # The Raspberry Pi (Raspberry Pi OS, that is Debian on ARM), cross-built here with Debian's cross
 # toolchains and the target's own Qt (packaging/arm/): $(BUILD)-arm64/vantrel_<version>_arm64.deb
