@@ -3,28 +3,11 @@
 #include "vantrel/messages.h"
 #include "vantrel/texte.h"
 
-#include <array>
 #include <vector>
 
 namespace vantrel {
 
 namespace {
-
-// What each of the six positions accepts: field letters run from A to R (18 fields), subsquare
-// letters from A to X.
-struct RegleCaractere {
-    unsigned char minimum;
-    unsigned char maximum;
-};
-
-constexpr std::array<RegleCaractere, 6> ReglesLocator = {{
-    {'A', 'R'},
-    {'A', 'R'},
-    {'0', '9'},
-    {'0', '9'},
-    {'A', 'X'},
-    {'A', 'X'},
-}};
 
 Verdict Refuse(std::string message) {
     return {std::nullopt, std::move(message)};
@@ -56,7 +39,7 @@ Verdict VerifieLocator(std::string_view texte) {
     for (std::size_t i = 0; i < codes.size(); ++i) {
         const RegleCaractere& regle = ReglesLocator[i];
         if (codes[i] < regle.minimum || codes[i] > regle.maximum) {
-            return Refuse(std::to_string(codes[i]) + std::string(messages::CaractereRefuse[i]));
+            return Refuse(std::to_string(codes[i]) + std::string(regle.refus));
         }
     }
     // Every accepted character is ASCII, so the text holds exactly six bytes.

@@ -55,7 +55,7 @@ TEST(Verification, LeLocatorOuLaPremiereRegleEnfreinte) {
         EXPECT_EQ(v ? v.locator->texte() : v.message, verdict);
         EXPECT_EQ(bool(v), v.message.empty());
     }
-};
+}
 
 // Minutes are counted from the square's western or southern edge, past 60 where they reach it.
 TEST(Position, LesTextesDuCentreDuSousCarre) {

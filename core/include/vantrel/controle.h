@@ -2,6 +2,7 @@
 // and the check of a typed locator with the prompt that refuses it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,6 +11,24 @@
 namespace vantrel {
 
 struct Verdict;
+
+/// What one position of a locator accepts, and the text that follows the code of a character it
+/// refuses. Field letters run from A to R (18 fields), subsquare letters from A to X.
+struct RegleCaractere {
+    unsigned char minimum;
+    unsigned char maximum;
+    std::string_view refus;
+};
+
+/// The rules of positions 1 to 6, in order; the prompts are the program's own, to the letter.
+inline constexpr std::array<RegleCaractere, 6> ReglesLocator = {{
+    {'A', 'R', " : Le premier caractère n'est pas une lettre valide."},
+    {'A', 'R', " : Le second caractère n'est pas une lettre valide."},
+    {'0', '9', " : Le troisième caractère n'est pas un chiffre."},
+    {'0', '9', " : Le quatrième caractère n'est pas un chiffre."},
+    {'A', 'X', " : Le cinquième caractère n'est pas une lettre valide."},
+    {'A', 'X', " : Le sixième caractère n'est pas une lettre valide."},
+}};
 
 /// An accepted locator: six characters, "A"-"R" twice, two digits, "A"-"X" twice.
 /// Only VerifieLocator makes one.

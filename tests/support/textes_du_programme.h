@@ -2,6 +2,7 @@
 // together from its messages.
 #pragma once
 
+#include "vantrel/controle.h"
 #include "vantrel/messages.h"
 
 #include <string>
@@ -11,7 +12,7 @@ namespace vantrel::essais {
 
 /// The prompt that refuses the character `code` at `position` (1 to 6).
 inline std::string Refus(int code, int position) {
-    return std::to_string(code) + std::string(messages::CaractereRefuse[position - 1]);
+    return std::to_string(code) + std::string(ReglesLocator[position - 1].refus);
 }
 
 /// The prompt that refuses a text of the wrong length.
