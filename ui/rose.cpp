@@ -7,14 +7,12 @@
 #include <QPen>
 #include <charconv>
 #include <cmath>
+#include <numbers>
 #include <string>
 
 namespace vantrel::ui {
 
 namespace {
-
-// Degrees to radians as the needle has always turned: five decimals of pi.
-constexpr double PiAiguille = 3.14159;
 
 constexpr int EpaisseurPixels = 3;
 
@@ -99,7 +97,7 @@ void Rose::Azimut_Change(QStringView azimut) {
     X2 = cadran::PivotX;
     Y2 = cadran::PivotY;
     const double r = cadran::LongueurAiguille;
-    const double theta = ValeurTexte(azimut) / 360 * PiAiguille * 2;
+    const double theta = ValeurTexte(azimut) / 360 * std::numbers::pi * 2;
     const double dy = r * std::cos(theta);
     const double dx = r * std::sin(theta);
     X1 = static_cast<float>(X2 + dx);
