@@ -44,15 +44,12 @@ void SansAffichage(QtMsgType type, const QMessageLogContext&, const QString&) {
 
 } // namespace
 
-int LanceVantrel(int argc, char* argv[], const std::function<void(QWidget&)>& avantAffichage) {
+int LanceVantrel(int argc, char* argv[]) {
     const QtMessageHandler parDefaut = qInstallMessageHandler(SansAffichage);
     QApplication application(argc, argv);
     qInstallMessageHandler(parDefaut);
     ConfigureApplication();
     FrmVantrel fenetre;
-    if (avantAffichage) {
-        avantAffichage(fenetre);
-    }
     fenetre.show();
     return QApplication::exec();
 }

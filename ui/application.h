@@ -1,10 +1,6 @@
 // The program as a whole: the application object, Qt's own texts, the window and its event
-// loop. main() calls it; the start-up benchmark calls it too, with its first-paint hook.
+// loop, which main() runs.
 #pragma once
-
-#include <functional>
-
-class QWidget;
 
 namespace vantrel::ui {
 
@@ -13,11 +9,10 @@ namespace vantrel::ui {
 /// before any widget.
 void ConfigureApplication();
 
-/// Exit code of a program that found no display to open its window on.
-inline constexpr int CodeSansAffichage = 2;
+/// Exit code of a program that found no display to open its window on (ui/CMakeLists.txt).
+inline constexpr int CodeSansAffichage = VANTREL_CODE_SANS_AFFICHAGE;
 
-/// Runs Vantrel; `avantAffichage` sees the window just before it is shown. Returns the exit
-/// code of the event loop.
-int LanceVantrel(int argc, char* argv[], const std::function<void(QWidget&)>& avantAffichage = {});
+/// Runs Vantrel. Returns the exit code of the event loop.
+int LanceVantrel(int argc, char* argv[]);
 
 } // namespace vantrel::ui
