@@ -1,7 +1,6 @@
 // From degrees, minutes and seconds to a locator, and the numbers as the user types them.
-#include "vantrel/controle.h"
+#include "centre_locator.h"
 #include "vantrel/coordonnees.h"
-#include "vantrel/position.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -46,18 +45,10 @@ TEST(Encodage, SixCaracteresOuRien) {
     }
 }
 
-// The centre of every subsquare, written in degrees, minutes and seconds with its
-// hemispheres, encodes back to its own locator: every field and square, subsquares spread
+// The centre of every subsquare, from the grid's definition, written in decimal degrees with
+// its hemispheres, encodes back to its own locator: every field and square, subsquares spread
 // over all 24 × 24.
 TEST(AllerRetour, LeCentreDUnLocatorRedonneCeLocator) {
-    const auto dms = [](const CoordonneeLocator& c, const char* positif, const char* negatif) {
-        // Centres fall on whole seconds: minutes are multiples of 1.25'.
-        const long secondes = std::lround(c.degres * 3600.0 + c.minutes * 60);
-        const long absolues = std::labs(secondes);
-        return std::array<std::string, 4>{
-            std::to_string(absolues / 3600), std::to_string(absolues % 3600 / 60),
-            std::to_string(absolues % 60), secondes < 0 ? negatif : positif};
-    };
     for (int champ = 0; champ < 18 * 18; ++champ) {
         for (int carre = 0; carre < 100; ++carre) {
             for (int k = 0; k < 4; ++k) {
@@ -67,13 +58,12 @@ TEST(AllerRetour, LeCentreDUnLocatorRedonneCeLocator) {
                                         char('0' + carre % 10),
                                         char('A' + (champ + carre * 7 + k * 5) % 24),
                                         char('A' + (champ * 5 + carre * 11 + k * 13) % 24)};
-                const Verdict v = VerifieLocator(texte);
-                ASSERT_TRUE(v) << texte;
-                const auto lon = dms(LongitudeLocator(*v.locator), "Est", "Ouest");
-                const auto lat = dms(LatitudeLocator(*v.locator), "Nord", "Sud");
-                ASSERT_EQ(locator({lon[0], lon[1], lon[2], lon[3], lat[0], lat[1], lat[2], lat[3]},
-                                  Point),
-                          texte);
+                const auto [lat, lon] = essais::CentreLocator(texte);
+                ASSERT_EQ(
+                    locator({std::to_string(std::abs(lon)), "0", "0", lon < 0 ? "Ouest" : "Est",
+                             std::to_string(std::abs(lat)), "0", "0", lat < 0 ? "Sud" : "Nord"},
+                            Point),
+                    texte);
             }
         }
     }
