@@ -1,11 +1,9 @@
-// The window's layout as data: every control with its place in twips, its looks, its place in
-// the keyboard order and, for the fields the handlers read and write, its Champ. The window is
-// built from this table and nothing else; the checks at its end make a faulty row a compile
-// error.
+// The window's layout as data: every control with its place in twips, its looks and its place
+// in the keyboard order. The window is built from this table and nothing else; the checks at
+// its end make a faulty row a compile error.
 #pragma once
 
 #include "geometrie_cadran.h"
-#include "vantrel/champs.h"
 #include "version.h"
 
 #include <algorithm>
@@ -14,10 +12,6 @@
 #include <string_view>
 
 namespace vantrel::ui {
-
-/// The client area below the menu bar, in twips.
-inline constexpr int LargeurClient = 8850;
-inline constexpr int HauteurClient = 4440;
 
 enum class Genre {
     Cadre,     // a group box; no caption for an empty text
@@ -38,8 +32,7 @@ inline constexpr Rvb Noir{0, 0, 0};
 
 /// One control of the window: a row of the layout table.
 struct Element {
-    std::string_view nom;            // the widget's objectName
-    std::optional<Champ> champ = {}; // the field it is to the handlers, if any
+    std::string_view nom; // the widget's objectName
     Genre genre;
     std::string_view cadre = {};        // the frame holding it; empty for a frame
     const char* texte;                  // start text or caption, UTF-8
@@ -132,16 +125,16 @@ inline constexpr Element Elements[] = {
     {.nom = "Label1(1)", .genre = Etiquette, .cadre = "Frame2", .texte = "Longitude:",
      .gauche = 165, .haut = 555, .largeur = 780, .hauteur = 255, .tabIndex = 31,
      .couleur = Bleu},
-    {.nom = "Dlo", .champ = Champ::Dlo, .genre = Texte, .cadre = "Frame2", .texte = "",
+    {.nom = "Dlo", .genre = Texte, .cadre = "Frame2", .texte = "",
      .gauche = 1140, .haut = 525, .largeur = 540, .hauteur = 288, .tabIndex = 20,
      .longueurMax = 3, .bulle = "Exemple 006 7 Est", .accessible = "Degrés de longitude"},
-    {.nom = "Mlo", .champ = Champ::Mlo, .genre = Texte, .cadre = "Frame2", .texte = "",
+    {.nom = "Mlo", .genre = Texte, .cadre = "Frame2", .texte = "",
      .gauche = 1845, .haut = 525, .largeur = 570, .hauteur = 288, .tabIndex = 21,
      .longueurMax = 3, .accessible = "Minutes de longitude"},
-    {.nom = "Slo", .champ = Champ::Slo, .genre = Texte, .cadre = "Frame2", .texte = "0",
+    {.nom = "Slo", .genre = Texte, .cadre = "Frame2", .texte = "0",
      .gauche = 2625, .haut = 525, .largeur = 525, .hauteur = 288, .tabIndex = 22,
      .longueurMax = 3, .accessible = "Secondes de longitude"},
-    {.nom = "Elo", .champ = Champ::Elo, .genre = Liste, .cadre = "Frame2", .texte = "",
+    {.nom = "Elo", .genre = Liste, .cadre = "Frame2", .texte = "",
      .gauche = 3285, .haut = 525, .largeur = 795, .hauteur = 315, .tabIndex = 25,
      .accessible = "Longitude Est ou Ouest"},
     // The latitude row.
@@ -160,16 +153,16 @@ inline constexpr Element Elements[] = {
     {.nom = "Label1(0)", .genre = Etiquette, .cadre = "Frame2", .texte = "Latitude:",
      .gauche = 150, .haut = 1185, .largeur = 705, .hauteur = 255, .tabIndex = 36,
      .couleur = Bleu},
-    {.nom = "Dla", .champ = Champ::Dla, .genre = Texte, .cadre = "Frame2", .texte = "",
+    {.nom = "Dla", .genre = Texte, .cadre = "Frame2", .texte = "",
      .gauche = 1125, .haut = 1200, .largeur = 570, .hauteur = 288, .tabIndex = 26,
      .longueurMax = 3, .bulle = "Exemple 48 35 Nord", .accessible = "Degrés de latitude"},
-    {.nom = "Mla", .champ = Champ::Mla, .genre = Texte, .cadre = "Frame2", .texte = "",
+    {.nom = "Mla", .genre = Texte, .cadre = "Frame2", .texte = "",
      .gauche = 1845, .haut = 1200, .largeur = 570, .hauteur = 288, .tabIndex = 27,
      .longueurMax = 3, .accessible = "Minutes de latitude"},
-    {.nom = "Sla", .champ = Champ::Sla, .genre = Texte, .cadre = "Frame2", .texte = "0",
+    {.nom = "Sla", .genre = Texte, .cadre = "Frame2", .texte = "0",
      .gauche = 2625, .haut = 1200, .largeur = 570, .hauteur = 288, .tabIndex = 28,
      .longueurMax = 3, .accessible = "Secondes de latitude"},
-    {.nom = "Ela", .champ = Champ::Ela, .genre = Liste, .cadre = "Frame2", .texte = "",
+    {.nom = "Ela", .genre = Liste, .cadre = "Frame2", .texte = "",
      .gauche = 3285, .haut = 1200, .largeur = 780, .hauteur = 315, .tabIndex = 29,
      .accessible = "Latitude Nord ou Sud"},
     // The result row.
@@ -178,7 +171,7 @@ inline constexpr Element Elements[] = {
     {.nom = "Label2(2)", .genre = Etiquette, .cadre = "Frame2", .texte = "Locator :",
      .gauche = 2040, .haut = 1668, .largeur = 900, .hauteur = 324, .tabIndex = 30,
      .points = 9.75, .souligne = true, .couleur = Bleu},
-    {.nom = "TxtLocator", .champ = Champ::TxtLocator, .genre = Texte, .cadre = "Frame2", .texte = "",
+    {.nom = "TxtLocator", .genre = Texte, .cadre = "Frame2", .texte = "",
      .gauche = 3024, .haut = 1650, .largeur = 1212, .hauteur = 372, .tabIndex = 24,
      .points = 12, .couleur = Rvb{0, 0, 192}, .fond = Rvb{255, 255, 0}, .actif = false,
      .accessible = "Locator calculé", .plusLarge = "MM00WW"},
@@ -192,13 +185,13 @@ inline constexpr Element Elements[] = {
     {.nom = "Label1(13)", .genre = Etiquette, .cadre = "Frame3", .texte = "Locator de départ",
      .gauche = 30, .haut = 465, .largeur = 1575, .hauteur = 255, .tabIndex = 11,
      .couleur = Bleu},
-    {.nom = "MonLocator", .champ = Champ::MonLocator, .genre = Texte, .cadre = "Frame3", .texte = " ",
+    {.nom = "MonLocator", .genre = Texte, .cadre = "Frame3", .texte = " ",
      .gauche = 1560, .haut = 405, .largeur = 804, .hauteur = 300, .tabIndex = 2,
      .longueurMax = 7, .accessible = "Locator de départ"},
-    {.nom = "MaLongi", .champ = Champ::MaLongi, .genre = Texte, .cadre = "Frame3", .texte = "",
+    {.nom = "MaLongi", .genre = Texte, .cadre = "Frame3", .texte = "",
      .gauche = 2400, .haut = 405, .largeur = 972, .hauteur = 300, .tabIndex = 4,
      .actif = false, .accessible = "Ma longitude", .plusLarge = "180° 117' Ouest"},
-    {.nom = "MaLati", .champ = Champ::MaLati, .genre = Texte, .cadre = "Frame3", .texte = "",
+    {.nom = "MaLati", .genre = Texte, .cadre = "Frame3", .texte = "",
      .gauche = 3408, .haut = 405, .largeur = 972, .hauteur = 300, .tabIndex = 6,
      .actif = false, .accessible = "Ma latitude", .plusLarge = "89° 58' Nord"},
     // The correspondent's row.
@@ -212,13 +205,13 @@ inline constexpr Element Elements[] = {
     {.nom = "Label1(14)", .genre = Etiquette, .cadre = "Frame3", .texte = "Locator d'arrvée",
      .gauche = 60, .haut = 960, .largeur = 1455, .hauteur = 255, .tabIndex = 12,
      .couleur = Bleu},
-    {.nom = "SonLocator", .champ = Champ::SonLocator, .genre = Texte, .cadre = "Frame3", .texte = "",
+    {.nom = "SonLocator", .genre = Texte, .cadre = "Frame3", .texte = "",
      .gauche = 1560, .haut = 915, .largeur = 804, .hauteur = 315, .tabIndex = 3,
      .longueurMax = 7, .accessible = "Locator d'arrivée"},
-    {.nom = "SaLongi", .champ = Champ::SaLongi, .genre = Texte, .cadre = "Frame3", .texte = "",
+    {.nom = "SaLongi", .genre = Texte, .cadre = "Frame3", .texte = "",
      .gauche = 2412, .haut = 930, .largeur = 960, .hauteur = 300, .tabIndex = 8,
      .actif = false, .accessible = "Sa longitude", .plusLarge = "180° 117' Ouest"},
-    {.nom = "SaLati", .champ = Champ::SaLati, .genre = Texte, .cadre = "Frame3", .texte = "",
+    {.nom = "SaLati", .genre = Texte, .cadre = "Frame3", .texte = "",
      .gauche = 3432, .haut = 930, .largeur = 936, .hauteur = 300, .tabIndex = 9,
      .actif = false, .accessible = "Sa latitude", .plusLarge = "89° 58' Nord"},
     // Buttons and results.
@@ -230,10 +223,10 @@ inline constexpr Element Elements[] = {
     {.nom = "Label1(15)", .genre = Etiquette, .cadre = "Frame3", .texte = " Azimut Degrés.",
      .gauche = 3210, .haut = 1320, .largeur = 1185, .hauteur = 255, .tabIndex = 13,
      .couleur = Bleu},
-    {.nom = "Distance", .champ = Champ::Distance, .genre = Texte, .cadre = "Frame3", .texte = "",
+    {.nom = "Distance", .genre = Texte, .cadre = "Frame3", .texte = "",
      .gauche = 2040, .haut = 1560, .largeur = 804, .hauteur = 300, .tabIndex = 10,
      .actif = false, .accessible = "Distance kilomètres", .plusLarge = "20038"},
-    {.nom = "Azimut", .champ = Champ::Azimut, .genre = Texte, .cadre = "Frame3", .texte = "",
+    {.nom = "Azimut", .genre = Texte, .cadre = "Frame3", .texte = "",
      .gauche = 3420, .haut = 1590, .largeur = 804, .hauteur = 300, .tabIndex = 7,
      .actif = false, .accessible = "Azimut degrés", .plusLarge = "360"},
     {.nom = "Command1", .genre = Bouton, .cadre = "Frame3", .texte = "C&alcul",
@@ -274,21 +267,6 @@ consteval bool CadresAvantLeurContenu() {
     return true;
 }
 
-// Every field the handlers name has exactly one row, a text box or a list.
-consteval bool UnChampParLigne() {
-    for (std::size_t c = 0; c < NombreChampsFenetre; ++c) {
-        const auto lignes = std::ranges::count_if(Elements, [&](const Element& e) {
-            return e.champ == static_cast<Champ>(c) && (e.genre == Texte || e.genre == Liste);
-        });
-        const auto nommes = std::ranges::count_if(
-            Elements, [&](const Element& e) { return e.champ == static_cast<Champ>(c); });
-        if (lignes != 1 || nommes != 1) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // Every result, and nothing else, says the widest text it will show.
 consteval bool ResultatsMesures() {
     return std::ranges::all_of(
@@ -308,7 +286,6 @@ consteval bool NomsEtIndexUniques() {
 }
 
 static_assert(CadresAvantLeurContenu(), "a row's frame must be a frame row above it");
-static_assert(UnChampParLigne(), "each Champ needs exactly one text box or list row");
 static_assert(ResultatsMesures(), "each result box, and only they, need their widest text");
 static_assert(NomsEtIndexUniques(), "control names and tab indices must be unique");
 

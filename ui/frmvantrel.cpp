@@ -1,19 +1,18 @@
 #include "frmvantrel.h"
 
 #include "apparence.h"
-#include "construction.h"
 #include "disposition.h"
 #include "rose.h"
-#include "twips.h"
 #include "vantrel/complements.h"
 #include "vantrel/controle.h"
 #include "vantrel/evenements.h"
+#include "zone_client.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
-#include <QGridLayout>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,8 +23,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
-#include <utility>
+#include <QWindow>
 
 namespace vantrel::ui {
 
@@ -35,9 +35,46 @@ QString EnQString(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-std::size_t Indice(Champ champ) {
-    return static_cast<std::size_t>(champ);
-}
+// A prompt: the text alone, one OK button, no picture anywhere. Qt sizes a message box to its
+// contents; this one is widened to what its title needs on a window manager's title bar, beside
+// the icon and the buttons there, which Qt leaves out.
+class BoiteMessage : public QMessageBox {
+public:
+    BoiteMessage(const QString& titre, const QString& texte, QWidget* parent)
+        : QMessageBox(QMessageBox::NoIcon, titre, texte, QMessageBox::Ok, parent) {
+        button(QMessageBox::Ok)->setIcon({});
+    }
+
+protected:
+    // Qt sizes the box when it is shown and again at each layout request: widened after it.
+    void showEvent(QShowEvent* evenement) override {
+        QMessageBox::showEvent(evenement);
+        Elargit();
+    }
+    bool event(QEvent* evenement) override {
+        const bool traite = QMessageBox::event(evenement);
+        if (evenement->type() == QEvent::LayoutRequest) {
+            Elargit();
+        }
+        return traite;
+    }
+
+private:
+    void Elargit() {
+        // The bar's icon, minimise, maximise and close buttons, each about as wide as the bar is
+        // high, and as much again for the space the bar keeps around its title.
+        constexpr int CasesDeLaBarre = 5;
+        const int largeur =
+            QFontMetrics(QFontDatabase::systemFont(QFontDatabase::TitleFont))
+                .horizontalAdvance(windowTitle()) +
+            CasesDeLaBarre * style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+        if (width() < largeur) {
+            setFixedWidth(largeur);
+            // The request that asks, which would size it back.
+            QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
+        }
+    }
+};
 
 } // namespace
 
@@ -47,41 +84,28 @@ FrmVantrel::FrmVantrel(QWidget* parent)
     // A window of fixed size: minimise and close, nothing to maximise.
     setObjectName(QStringLiteral("FrmVantrel"));
     setWindowTitle(QStringLiteral("Vantrel"));
+    // The picture the installed icon is made of: looking it up in the icon theme instead would
+    // cost more than the rest of the start.
+    setWindowIcon(QIcon(QStringLiteral(":/icone.png")));
     setFont(Police());
     // The light face the layout's colours were chosen for (blue and black text on it), whatever
     // the desktop's colour scheme: on a dark one they would not read.
     setPalette(PaletteFenetre());
 
     auto* zoneClient = new QWidget(this);
-    zoneClient->setFixedSize(EnPixels(LargeurClient), EnPixels(HauteurClient));
+    zoneClient->setFixedSize(TailleClient());
     setCentralWidget(zoneClient);
     const std::vector<QWidget*> widgets = Construit(zoneClient);
-    for (std::size_t i = 0; i < widgets.size(); ++i) {
-        if (const auto champ = Elements[i].champ) {
-            boites_[Indice(*champ)] = qobject_cast<QLineEdit*>(widgets[i]);
-            listes_[Indice(*champ)] = qobject_cast<QComboBox*>(widgets[i]);
-        }
-    }
-    cmd_ = static_cast<QPushButton*>(widgets[Rang("Cmd", Bouton)]);
-    command1_ = static_cast<QPushButton*>(widgets[Rang("Command1", Bouton)]);
-    cmdEfface_ = static_cast<QPushButton*>(widgets[Rang("CmdEfface", Bouton)]);
-    image1_ = static_cast<QLabel*>(widgets[Rang("Image1", Image)]);
-    rose_ = static_cast<Rose*>(widgets[Rang("Rose", Ligne)]);
-    // The icon is the picture the installed one is made of: looking it up in the icon theme
-    // instead would cost more than the rest of the start.
-    apresPremierePeinture_ = [this, widgets] {
-        setWindowIcon(QIcon(QStringLiteral(":/icone.png")));
-        AjusteResultatsEtListes(widgets);
-    };
+    ui_ = ControlesDe(widgets);
 
     QAction* quitter = menuBar()->addAction(QStringLiteral("&Quitter"), this, &QWidget::close);
     quitter->setObjectName(QStringLiteral("Mnu_Quitter"));
     // Nothing follows a resize: the window keeps the size of its contents.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(cmd_, &QPushButton::clicked, this, &FrmVantrel::Cmd_Click);
-    connect(command1_, &QPushButton::clicked, this, &FrmVantrel::Command1_Click);
-    connect(cmdEfface_, &QPushButton::clicked, this, &FrmVantrel::CmdEfface_Click);
+    connect(ui_.cmd, &QPushButton::clicked, this, &FrmVantrel::Cmd_Click);
+    connect(ui_.command1, &QPushButton::clicked, this, &FrmVantrel::Command1_Click);
+    connect(ui_.cmdEfface, &QPushButton::clicked, this, &FrmVantrel::CmdEfface_Click);
 
     for (std::size_t arret : OrdreClavier()) {
         widgets[arret]->installEventFilter(this);
@@ -89,7 +113,8 @@ FrmVantrel::FrmVantrel(QWidget* parent)
 
     RemplaceInvite({});
     Form_Load();
-    DecritAzimut({});
+    AjusteResultatsEtListes(widgets);
+    DecritResultats();
     widgets[OrdreClavier().front()]->setFocus();
 }
 
@@ -98,48 +123,69 @@ void FrmVantrel::RemplaceInvite(Invite invite) {
         invite_ = std::move(invite);
         return;
     }
-    invite_ = [this](const QString& texte) {
-        QMessageBox boite(QMessageBox::NoIcon, windowTitle(), texte, QMessageBox::Ok, this);
-        boite.button(QMessageBox::Ok)->setIcon({}); // the prompt alone, no picture anywhere
-        // Wide enough for its title beside what a window manager puts on a title bar (icon,
-        // buttons), which Qt leaves out of a message box's size outside Windows.
-        constexpr int BarreDeTitre = 160;
-        const int largeur = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar"))
-                                .horizontalAdvance(windowTitle()) +
-                            BarreDeTitre;
-        auto* grille = static_cast<QGridLayout*>(boite.layout());
-        grille->addItem(new QSpacerItem(largeur, 0), grille->rowCount(), 0, 1,
-                        grille->columnCount());
-        boite.exec();
-    };
+    invite_ = [this](const QString& texte) { BoiteMessage(windowTitle(), texte, this).exec(); };
+}
+
+QLineEdit* FrmVantrel::Boite(Champ champ) const {
+    switch (champ) {
+    case Champ::MonLocator:
+        return ui_.monLocator;
+    case Champ::SonLocator:
+        return ui_.sonLocator;
+    case Champ::MaLati:
+        return ui_.maLati;
+    case Champ::MaLongi:
+        return ui_.maLongi;
+    case Champ::SaLati:
+        return ui_.saLati;
+    case Champ::SaLongi:
+        return ui_.saLongi;
+    case Champ::Distance:
+        return ui_.distance;
+    case Champ::Azimut:
+        return ui_.azimut;
+    case Champ::Dlo:
+        return ui_.dlo;
+    case Champ::Mlo:
+        return ui_.mlo;
+    case Champ::Slo:
+        return ui_.slo;
+    case Champ::Dla:
+        return ui_.dla;
+    case Champ::Mla:
+        return ui_.mla;
+    case Champ::Sla:
+        return ui_.sla;
+    case Champ::TxtLocator:
+        return ui_.txtLocator;
+    case Champ::Elo:
+    case Champ::Ela:
+        break;
+    }
+    return nullptr;
+}
+
+QComboBox* FrmVantrel::Liste(Champ champ) const {
+    return champ == Champ::Elo ? ui_.elo : champ == Champ::Ela ? ui_.ela : nullptr;
 }
 
 std::string FrmVantrel::LitChamp(Champ champ) const {
-    if (const QComboBox* liste = listes_[Indice(champ)]) {
+    if (const QComboBox* liste = Liste(champ)) {
         return liste->currentText().toStdString();
     }
-    return boites_[Indice(champ)]->text().toStdString();
+    return Boite(champ)->text().toStdString();
 }
 
 void FrmVantrel::EcritChamp(Champ champ, std::string_view texte) {
     const QString nouveau = EnQString(texte);
-    if (QComboBox* liste = listes_[Indice(champ)]) {
+    if (QComboBox* liste = Liste(champ)) {
         liste->setCurrentText(nouveau); // the item of that text, if the list has one
         return;
     }
-    QLineEdit* champTexte = boites_[Indice(champ)];
-    champTexte->setText(nouveau);
-    if (champTexte->isReadOnly()) {
-        // A result says itself whole when hovered, a position in the usual notation too (the
-        // distance and the azimuth say more: DecritAzimut, once Azimut is written).
-        const QString bulle = nouveau.isEmpty() ? nouveau : nouveau + NotationUsuelle(champ);
-        champTexte->setToolTip(bulle);
-        champTexte->setAccessibleDescription(bulle);
-    }
+    Boite(champ)->setText(nouveau);
     if (champ == Champ::Azimut) {
         // Every assignment redraws, even of the same text (setText then signals nothing).
-        rose_->Azimut_Change(nouveau);
-        DecritAzimut(nouveau);
+        ui_.rose->Azimut_Change(nouveau);
     }
 }
 
@@ -147,35 +193,33 @@ void FrmVantrel::AfficheMessage(std::string_view invite) {
     invite_(EnQString(invite));
 }
 
-QString FrmVantrel::NotationUsuelle(Champ champ) const {
-    // From the position the handlers kept before they wrote its text.
-    const auto ligne = [](std::int16_t degres, double minutes, bool latitude) {
-        return QStringLiteral("\nsoit ") +
-               EnQString(vantrel::NotationUsuelle(degres, minutes, latitude));
+void FrmVantrel::DecritResultats() {
+    // Once a handler is done, each result says itself whole to whoever hovers it or reads it
+    // aloud: a position in the usual notation too, the distance and the azimuth what their path
+    // also tells.
+    const auto position = [](const QLineEdit* boite, std::int16_t degres, double minutes,
+                             bool latitude) {
+        return boite->text().isEmpty() ? QString()
+                                       : boite->text() + QStringLiteral("\nsoit ") +
+                                             EnQString(NotationUsuelle(degres, minutes, latitude));
     };
-    switch (champ) {
-    case Champ::MaLati:
-        return ligne(etat_.MaLatDeg, etat_.MaLatMin, true);
-    case Champ::MaLongi:
-        return ligne(etat_.MaLonDeg, etat_.MaLonMin, false);
-    case Champ::SaLati:
-        return ligne(etat_.SaLatDeg, etat_.SaLatMin, true);
-    case Champ::SaLongi:
-        return ligne(etat_.SaLonDeg, etat_.SaLonMin, false);
-    default:
-        return {};
+    const Calcul& calcul = etat_.calcul;
+    const TextesComplements textes =
+        DecritCalcul(ui_.azimut->text().isEmpty() ? std::nullopt : std::optional(calcul.chemin));
+    const std::pair<QLineEdit*, QString> bulles[] = {
+        {ui_.maLati, position(ui_.maLati, etat_.MaLatDeg, etat_.MaLatMin, true)},
+        {ui_.maLongi, position(ui_.maLongi, etat_.MaLonDeg, etat_.MaLonMin, false)},
+        {ui_.saLati, position(ui_.saLati, calcul.SaLatDeg, calcul.SaLatMin, true)},
+        {ui_.saLongi, position(ui_.saLongi, calcul.SaLonDeg, calcul.SaLonMin, false)},
+        {ui_.distance, EnQString(textes.distance)},
+        {ui_.azimut, EnQString(textes.azimut)},
+        {ui_.txtLocator, ui_.txtLocator->text()},
+    };
+    for (const auto& [boite, bulle] : bulles) {
+        boite->setToolTip(bulle);
+        boite->setAccessibleDescription(bulle);
     }
-}
-
-void FrmVantrel::DecritAzimut(const QString& azimut) {
-    // The result boxes say more to whoever hovers them or reads them aloud.
-    const TextesComplements textes = DecritCalcul(etat_.AngleDist, azimut.toStdString());
-    image1_->setAccessibleDescription(EnQString(textes.description));
-    for (const auto& [champ, texte] :
-         {std::pair{Champ::Distance, &textes.distance}, {Champ::Azimut, &textes.azimut}}) {
-        boites_[Indice(champ)]->setToolTip(EnQString(*texte));
-        boites_[Indice(champ)]->setAccessibleDescription(EnQString(*texte));
-    }
+    ui_.image1->setAccessibleDescription(EnQString(textes.description));
 }
 
 void FrmVantrel::Form_Load() {
@@ -185,33 +229,56 @@ void FrmVantrel::Form_Load() {
     winId();
     Centre();
 
-    QComboBox* elo = listes_[Indice(Champ::Elo)];
-    QComboBox* ela = listes_[Indice(Champ::Ela)];
-    elo->addItems({QStringLiteral("Est"), QStringLiteral("Ouest")});
-    ela->addItems({QStringLiteral("Nord"), QStringLiteral("Sud")});
-    elo->setCurrentIndex(-1);
-    ela->setCurrentIndex(-1);
+    ui_.elo->addItems({QStringLiteral("Est"), QStringLiteral("Ouest")});
+    ui_.ela->addItems({QStringLiteral("Nord"), QStringLiteral("Sud")});
+    ui_.elo->setCurrentIndex(-1);
+    ui_.ela->setCurrentIndex(-1);
 }
 
 void FrmVantrel::Centre() {
-    // The window as the user sees it, frame and title bar included, centred on its screen.
-    const QRect ecran = screen()->geometry();
-    cadreCentre_ = frameGeometry().size();
-    move(ecran.x() + (ecran.width() - cadreCentre_.width()) / 2,
-         ecran.y() + (ecran.height() - cadreCentre_.height()) / 2);
+    // The window as the user sees it, frame and title bar included, centred on its screen: the
+    // frame as the native window last heard of it from the system. Once shown, the native
+    // window is placed itself, from that same frame (the widget's own idea of its frame can
+    // lag behind).
+    QWindow* fenetre = windowHandle();
+    QRect cadre = fenetre->frameGeometry();
+    cadre.moveCenter(screen()->geometry().center());
+    cadreCentre_ = cadre.size();
+    placeDemandee_ = cadre.topLeft();
+    if (isVisible()) {
+        const QMargins bords = fenetre->frameMargins();
+        fenetre->setPosition(cadre.topLeft() + QPoint(bords.left(), bords.top()));
+    } else {
+        move(cadre.topLeft());
+    }
+}
+
+void FrmVantrel::SuitLeCadre(bool deplacee) {
+    if (!suitLeCadre_ || !isVisible()) {
+        return;
+    }
+    const QRect cadre = windowHandle()->frameGeometry();
+    if (cadre.size() != cadreCentre_) {
+        Centre();
+    } else if (deplacee && cadre.topLeft() != placeDemandee_) {
+        suitLeCadre_ = false; // moved by the user: his place from now on
+    }
 }
 
 void FrmVantrel::Cmd_Click() {
     // Numbers are read as the user writes them, with his locale's decimal separator.
     DemandeLocator(*this, {QLocale::system().decimalPoint().toStdString()});
+    DecritResultats();
 }
 
 void FrmVantrel::Command1_Click() {
     DemandeDistance(etat_, *this);
+    DecritResultats();
 }
 
 void FrmVantrel::CmdEfface_Click() {
     EffaceLocators(*this);
+    DecritResultats();
 }
 
 void FrmVantrel::MonLocator_LostFocus(Qt::FocusReason raison) {
@@ -223,8 +290,9 @@ void FrmVantrel::MonLocator_LostFocus(Qt::FocusReason raison) {
     }
     // The control the mouse press is moving the focus to.
     QWidget* cible = QApplication::focusWidget();
-    if (QuitteMonLocator(etat_, *this) || raison != Qt::MouseFocusReason ||
-        !qobject_cast<QPushButton*>(cible)) {
+    const bool accepte = QuitteMonLocator(etat_, *this);
+    DecritResultats();
+    if (accepte || raison != Qt::MouseFocusReason || !qobject_cast<QPushButton*>(cible)) {
         return;
     }
     // The press on a button is delivered once this returns, but the prompt's modal box took
@@ -234,7 +302,7 @@ void FrmVantrel::MonLocator_LostFocus(Qt::FocusReason raison) {
     // forgets it.
     pressionAIgnorer_ = true;
     QTimer::singleShot(0, this, [this] { pressionAIgnorer_ = false; });
-    if (cible != command1_) {
+    if (cible != ui_.command1) {
         QTimer::singleShot(0, cible,
                            [bouton = static_cast<QPushButton*>(cible)] { bouton->click(); });
     }
@@ -265,20 +333,22 @@ bool FrmVantrel::Locator_KeyPress(QObject* champ, QKeyEvent* touche) {
 
 bool FrmVantrel::event(QEvent* evenement) {
     const bool traite = QMainWindow::event(evenement);
-    if (evenement->type() == QEvent::Paint && apresPremierePeinture_) {
-        // An X11 window manager frames the window as it shows it: by its first paint the frame
-        // is known, and the window is centred again with it, once.
-        if (cadreCentre_ == size() && frameGeometry().size() != cadreCentre_) {
-            Centre();
-        }
-        QTimer::singleShot(0, this, std::exchange(apresPremierePeinture_, {}));
+    switch (evenement->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowActivate:
+    case QEvent::Paint:
+        SuitLeCadre(evenement->type() == QEvent::Move);
+        break;
+    default:
+        break;
     }
     return traite;
 }
 
 bool FrmVantrel::eventFilter(QObject* objet, QEvent* evenement) {
-    QLineEdit* const monLocator = boites_[Indice(Champ::MonLocator)];
-    const bool champLocator = objet == monLocator || objet == boites_[Indice(Champ::SonLocator)];
+    const bool champLocator = objet == ui_.monLocator || objet == ui_.sonLocator;
     switch (evenement->type()) {
     case QEvent::KeyPress:
         if (champLocator) {
@@ -286,7 +356,7 @@ bool FrmVantrel::eventFilter(QObject* objet, QEvent* evenement) {
         }
         break;
     case QEvent::FocusOut:
-        if (objet == monLocator) {
+        if (objet == ui_.monLocator) {
             MonLocator_LostFocus(static_cast<QFocusEvent*>(evenement)->reason());
         }
         break;

@@ -2,22 +2,16 @@
 // arithmetic and shows what they write.
 #pragma once
 
+#include "construction.h"
 #include "vantrel/champs.h"
 #include "vantrel/etat_calcul.h"
 
 #include <QMainWindow>
-#include <array>
 #include <functional>
 
-class QComboBox;
 class QKeyEvent;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 
 namespace vantrel::ui {
-
-class Rose;
 
 class FrmVantrel : public QMainWindow, public InterfaceChamps {
     Q_OBJECT
@@ -46,29 +40,22 @@ private:
     void CmdEfface_Click();
     void MonLocator_LostFocus(Qt::FocusReason raison);
     bool Locator_KeyPress(QObject* champ, QKeyEvent* touche);
-    void DecritAzimut(const QString& azimut);
-    QString NotationUsuelle(Champ champ) const;
+    QLineEdit* Boite(Champ champ) const;
+    QComboBox* Liste(Champ champ) const;
+    void DecritResultats();
     void Centre();
+    void SuitLeCadre(bool deplacee);
 
+    Controles ui_;
     EtatCalcul etat_;
     Invite invite_;
 
-    // The fields by Champ: a text box or a list, the other null.
-    std::array<QLineEdit*, NombreChampsFenetre> boites_{};
-    std::array<QComboBox*, NombreChampsFenetre> listes_{};
-    QPushButton* cmd_ = nullptr;
-    QPushButton* command1_ = nullptr;
-    QPushButton* cmdEfface_ = nullptr;
-    QLabel* image1_ = nullptr;
-    Rose* rose_ = nullptr;
-
-    // What waits until the window is first drawn, since none of it shows before: the window's
-    // icon (the dial's face) and the faces of the result boxes and the lists. Empty once done.
-    std::function<void()> apresPremierePeinture_;
-
-    // The size of the frame the window was last centred with: where the system tells the frame
-    // only once the window is shown (an X11 window manager), it is centred again then.
+    // The frame's size when the window was last centred, and the place asked for then. An X11
+    // window manager frames the window once it is shown: each time the frame changes size the
+    // window is centred again, until the user moves it himself.
     QSize cadreCentre_;
+    QPoint placeDemandee_;
+    bool suitLeCadre_ = true;
 
     // The mouse press that moved the focus out of MonLocator was answered by a rejection
     // prompt: it must not go on to act on the control it landed on.

@@ -61,17 +61,15 @@ std::string_view PointCardinal(double azimut) {
                                                     n)];
 }
 
-TextesComplements DecritCalcul(double AngleDist, std::string_view azimut) {
-    int degres = 0;
-    const auto [fin, erreur] =
-        std::from_chars(azimut.data(), azimut.data() + azimut.size(), degres);
-    if (azimut.empty() || erreur != std::errc() || fin != azimut.data() + azimut.size()) {
+TextesComplements DecritCalcul(const std::optional<Chemin>& chemin) {
+    if (!chemin) {
         return {{}, {}, "Aiguille à 0 degrés"};
     }
-    const double court = KilometresCheminCourt(AngleDist);
-    const std::string kilometres = std::to_string(ArrondiDistance(court));
+    const int degres = chemin->azimut;
+    const double court = KilometresCheminCourt(chemin->AngleDist);
+    const std::string kilometres = std::to_string(chemin->kilometres);
     const std::string point(PointCardinal(degres));
-    const bool confondus = AngleDist == 0;
+    const bool confondus = chemin->AngleDist == 0;
     const int inverse = AzimutCheminLong(degres);
     const std::string pointInverse(PointCardinal(inverse));
     const std::string kilometresLong = std::to_string(DistanceCheminLong(court));

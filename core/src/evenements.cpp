@@ -46,29 +46,25 @@ void tally(EtatCalcul& etat, InterfaceChamps& champs) {
     const double MaLonRad = EnRadians(etat.MaLonDeg, etat.MaLonMin);
     const double SaLatRad = EnRadians(latitude.degres, latitude.minutes);
     const double SaLonRad = EnRadians(longitude.degres, longitude.minutes);
-    const Chemin chemin = CalculeChemin(MaLatRad, MaLonRad, SaLatRad, SaLonRad);
-
-    // Everything is kept before the first write: the window describes the path as soon as
-    // Azimut is written.
-    etat.Pi = Pi;
-    etat.MaLatRad = MaLatRad;
-    etat.MaLonRad = MaLonRad;
-    etat.SaLatDeg = latitude.degres;
-    etat.SaLatMin = latitude.minutes;
-    etat.SaLonDeg = longitude.degres;
-    etat.SaLonMin = longitude.minutes;
-    etat.SaLatRad = SaLatRad;
-    etat.SaLonRad = SaLonRad;
+    const Calcul calcul{
+        .SaLatDeg = latitude.degres,
+        .SaLatMin = latitude.minutes,
+        .SaLonDeg = longitude.degres,
+        .SaLonMin = longitude.minutes,
+        .MaLatRad = MaLatRad,
+        .MaLonRad = MaLonRad,
+        .SaLatRad = SaLatRad,
+        .SaLonRad = SaLonRad,
+        .chemin = CalculeChemin(MaLatRad, MaLonRad, SaLatRad, SaLonRad),
+        .Pi = Pi,
+    };
+    etat.calcul = calcul;
     etat.Hemisphere = longitude.hemisphere;
-    etat.CosDist = chemin.CosDist;
-    etat.AngleDist = chemin.AngleDist;
-    etat.CosAzimut = chemin.CosAzimut;
-    etat.AngleAzimut = chemin.AngleAzimut;
 
     champs.EcritChamp(Champ::SaLati, TexteCoordonnee(latitude));
     champs.EcritChamp(Champ::SaLongi, TexteCoordonnee(longitude));
-    champs.EcritChamp(Champ::Distance, std::to_string(chemin.kilometres));
-    champs.EcritChamp(Champ::Azimut, std::to_string(chemin.azimut));
+    champs.EcritChamp(Champ::Distance, std::to_string(calcul.chemin.kilometres));
+    champs.EcritChamp(Champ::Azimut, std::to_string(calcul.chemin.azimut));
     // Assigned once more with its own text, so the needle follows every computation.
     champs.EcritChamp(Champ::Azimut, champs.LitChamp(Champ::Azimut));
 }

@@ -56,7 +56,7 @@ TEST(DecritCalcul, LesTextesDesBullesApresUnCalcul) {
         champs[Champ::MonLocator] = mon;
         champs[Champ::SonLocator] = son;
         DemandeDistance(etat, champs);
-        return DecritCalcul(etat.AngleDist, champs[Champ::Azimut]);
+        return DecritCalcul(etat.calcul.chemin);
     };
     // Due north, a 36th of the circumference: 1113.24 km, 691.7 miles; the long path leaves
     // due south for the rest of the way round.
@@ -68,11 +68,9 @@ TEST(DecritCalcul, LesTextesDesBullesApresUnCalcul) {
     EXPECT_EQ(ici.azimut, "0° N — chemin long : —");
     EXPECT_EQ(ici.description, "Aiguille à 0 degrés, N, pour 0 kilomètres ; pas de chemin long");
     // After a clear: nothing to say but where the needle points.
-    for (const char* azimut : {"", "12abc"}) {
-        const TextesComplements vide = DecritCalcul(1, azimut);
-        EXPECT_EQ(vide.distance + vide.azimut, "");
-        EXPECT_EQ(vide.description, "Aiguille à 0 degrés");
-    }
+    const TextesComplements vide = DecritCalcul(std::nullopt);
+    EXPECT_EQ(vide.distance + vide.azimut, "");
+    EXPECT_EQ(vide.description, "Aiguille à 0 degrés");
 }
 
 } // namespace

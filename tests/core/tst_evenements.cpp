@@ -49,7 +49,7 @@ TEST(DemandeDistance, SeulementDepuisLesLocatorsQueMontrentLesChamps) {
         DemandeDistance(etat, champs);
         EXPECT_EQ(champs.journal, journal) << mon << " -> " << son;
         if (champs[Champ::Distance].empty()) {
-            EXPECT_EQ(etat.AngleDist, avant.AngleDist);
+            EXPECT_EQ(etat.calcul.chemin.AngleDist, avant.calcul.chemin.AngleDist);
             EXPECT_EQ(etat.MonLocatorAccepte, avant.MonLocatorAccepte);
         }
     }

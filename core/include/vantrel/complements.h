@@ -2,7 +2,10 @@
 // earth, the distance in statute miles, and the compass point of the azimuth.
 #pragma once
 
+#include "vantrel/distance.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,9 +38,8 @@ struct TextesComplements {
     std::string description; // the same in words, for the dial
 };
 
-/// The texts for the distance angle of the last computation and the azimuth text it showed.
-/// A text that is no whole azimuth (a cleared field) leaves the distance and azimuth texts
-/// empty and describes the needle pointing up.
-TextesComplements DecritCalcul(double AngleDist, std::string_view azimut);
+/// The texts for the path the window shows. Without one (fields cleared, or nothing computed
+/// yet) the distance and azimuth texts are empty and the needle is described pointing up.
+TextesComplements DecritCalcul(const std::optional<Chemin>& chemin);
 
 } // namespace vantrel

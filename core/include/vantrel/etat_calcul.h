@@ -1,12 +1,30 @@
 // The window's computation state: it carries the user's position from the moment the user's
-// locator is accepted to the distance computation, and keeps every intermediate result. The
+// locator is accepted to the distance computation, and keeps the last computation whole. The
 // handlers (evenements.h) fill it, one place per routine; the arithmetic never sees it.
 #pragma once
+
+#include "vantrel/distance.h"
 
 #include <cstdint>
 #include <string>
 
 namespace vantrel {
+
+/// What tally computed last: the correspondent's square, both positions in radians and the path
+/// between them (CosDist, AngleDist, CosAzimut, AngleAzimut, and the numbers shown). Recorded
+/// by one assignment, so that no part of it is older than another.
+struct Calcul {
+    std::int16_t SaLatDeg = 0;
+    double SaLatMin = 0;
+    std::int16_t SaLonDeg = 0;
+    double SaLonMin = 0;
+    double MaLatRad = 0;
+    double MaLonRad = 0;
+    double SaLatRad = 0;
+    double SaLonRad = 0;
+    Chemin chemin{};
+    double Pi = 0;
+};
 
 struct EtatCalcul {
     // The user's square: whole degrees of its southern / western edge, minutes added
@@ -16,25 +34,8 @@ struct EtatCalcul {
     std::int16_t MaLonDeg = 0;
     double MaLonMin = 0;
 
-    // The same for the correspondent. Kept as the record of the last computation.
-    std::int16_t SaLatDeg = 0;
-    double SaLatMin = 0;
-    std::int16_t SaLonDeg = 0;
-    double SaLonMin = 0;
-
-    // Both positions in radians. Kept as the record of the last computation.
-    double MaLatRad = 0;
-    double MaLonRad = 0;
-    double SaLatRad = 0;
-    double SaLonRad = 0;
-
-    // Intermediate results of the distance and azimuth. AngleDist feeds the tooltips; the
-    // others are kept as the record of the last computation.
-    double CosDist = 0;
-    double AngleDist = 0;
-    double CosAzimut = 0;
-    double AngleAzimut = 0;
-    double Pi = 0;
+    /// The last computation; zero before the first.
+    Calcul calcul;
 
     /// The last hemisphere word built ("Nord", "Sud", "Est" or "Ouest"). Kept as a record.
     std::string Hemisphere;

@@ -1,0 +1,46 @@
+#!/bin/sh
+# The window centred on the screen as a person sees it: under openbox on a 1280 × 1024 Xvfb,
+# its frame (the window manager's own extents, _NET_FRAME_EXTENTS) centred within 2 pixels, 1 s
+# and 4 s after the window appears.
+# Usage: centrage-openbox.sh PROGRAM  (run inside xvfb-run -a -s '-screen 0 1280x1024x24')
+set -eu
+programme=$1
+
+openbox --sm-disable 2>/dev/null &
+wm=$!
+# The window manager first, as on a desktop: it announces itself on the root window.
+for _ in $(seq 100); do
+    case $(xprop -root -notype -f _NET_SUPPORTING_WM_CHECK 32x ' $0' _NET_SUPPORTING_WM_CHECK) in
+    *' 0x'*) break ;;
+    esac
+    sleep 0.1
+done
+"$programme" &
+vantrel=$!
+trap 'kill "$vantrel" "$wm" 2>/dev/null || true' EXIT
+
+fenetre=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vantrel$' | head -n 1)
+ecran=$(xdotool getdisplaygeometry)
+centre_x=$((${ecran% *} / 2))
+centre_y=$((${ecran#* } / 2))
+for attente in 1 3; do
+    sleep "$attente"
+    # The client's place on the screen (xwininfo's report: xdotool's counts the frame twice),
+    # then the left, right, top and bottom of the frame around it.
+    eval "$(xwininfo -id "$fenetre" | awk -F: '
+        /Absolute upper-left X/ { print "X=" $2 + 0 } /Absolute upper-left Y/ { print "Y=" $2 + 0 }
+        /^ *Width/ { print "WIDTH=" $2 + 0 } /^ *Height/ { print "HEIGHT=" $2 + 0 }')"
+    set -- $(xprop -id "$fenetre" -notype -f _NET_FRAME_EXTENTS 32c ' $0 $1 $2 $3' \
+        _NET_FRAME_EXTENTS | cut -d ' ' -f 2-)
+    [ $# -eq 4 ] || { echo "centrage: openbox gave no frame extents"; exit 1; }
+    x=$((X - $1 + (WIDTH + $1 + $2) / 2))
+    y=$((Y - $3 + (HEIGHT + $3 + $4) / 2))
+    echo "centrage: frame $((WIDTH + $1 + $2))x$((HEIGHT + $3 + $4)) at" \
+        "$((X - $1)),$((Y - $3)), centre $x,$y; the screen's $centre_x,$centre_y"
+    dx=$((x - centre_x))
+    dy=$((y - centre_y))
+    if [ "${dx#-}" -gt 2 ] || [ "${dy#-}" -gt 2 ]; then
+        echo "centrage: the frame's centre is $dx, $dy px from the screen's"
+        exit 1
+    fi
+done
