@@ -7,14 +7,16 @@
 # server, so that every program meets the same empty display: no window manager, so that
 # top-level windows are the root's own children, and a black root (-br), so that a window not yet
 # painted is of one colour (bench/demarrage/lanceur.cpp). The server picks a free display number
-# itself (-displayfd): one in use elsewhere on the machine, even unseen from here, is skipped.
+# itself (-displayfd): one in use elsewhere on the machine, even unseen from here, is skipped. It
+# does not reset when its last client leaves (-noreset), which it does between two runs, and a
+# server resetting drops the next run's connection.
 dans_xvfb() {
     if [ -n "${VANTREL_MESURE_XVFB:-}" ]; then
         return
     fi
     local statut=0
     numero_xvfb=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -br -nolisten tcp 3>"$numero_xvfb" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -br -noreset -nolisten tcp 3>"$numero_xvfb" 2>/dev/null &
     serveur_xvfb=$!
     trap 'kill "$serveur_xvfb" 2>/dev/null; wait "$serveur_xvfb"; rm -f "$numero_xvfb"' EXIT
     while [ ! -s "$numero_xvfb" ]; do
