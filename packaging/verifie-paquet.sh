@@ -17,8 +17,9 @@ version=$4
 read -r -a tailles <<<"$5"
 arch=${6:-$(dpkg --print-architecture)}
 emulateur=("${@:7}")
-# The program's own version: without epoch and Debian revision.
+# The program's own version: without epoch, Debian revision and the release's "+debN".
 amont=$(version_amont "$version")
+amont=${amont%+deb*}
 
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT

@@ -14,47 +14,30 @@
 
 set(VANTREL_CHANGELOG ${CMAKE_CURRENT_LIST_DIR}/changelog)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${VANTREL_CHANGELOG})
-file(READ ${VANTREL_CHANGELOG} texte)
-
-# Each entry opens with "vantrel (VERSION) DISTRIBUTION; urgency=…" and closes with
-# " -- NAME <ADDRESS>  Sun, 06 Dec 2026 19:10:03 +0000".
-set(motif_entete "(^|\n)vantrel \\(([^ ()]+)\\) ")
-set(motif_signature "\n -- [^\n]+>  [A-Z][a-z][a-z], ([0-9]?[0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
-string(REGEX MATCHALL "${motif_entete}" entetes "${texte}")
-string(REGEX MATCHALL "${motif_signature}" signatures "${texte}")
-list(LENGTH entetes nombre)
-list(LENGTH signatures nombre_signatures)
-if(nombre EQUAL 0 OR NOT nombre EQUAL nombre_signatures)
-    message(FATAL_ERROR "${VANTREL_CHANGELOG}: ${nombre} entry headings for ${nombre_signatures} "
-                        "sign-off lines; each entry needs both (dpkg-parsechangelog -l FILE)")
+# Its entries, newest first, "VERSION EPOCH YYYY-MM-DD" a line, from the one reader of the
+# changelog (entrees_changelog, scripts/commun.sh), which the Makefile's release date reads too.
+execute_process(
+    COMMAND bash -c ". '${CMAKE_CURRENT_LIST_DIR}/../scripts/commun.sh' && entrees_changelog '${VANTREL_CHANGELOG}'"
+    OUTPUT_VARIABLE entrees OUTPUT_STRIP_TRAILING_WHITESPACE
+    COMMAND_ERROR_IS_FATAL ANY)
+string(REPLACE "\n" ";" entrees "${entrees}")
+if(NOT entrees)
+    message(FATAL_ERROR "${VANTREL_CHANGELOG}: no entry")
 endif()
 
-set(mois Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
 set(VANTREL_RELEASES_APPSTREAM "")
 set(version_precedente "")
-math(EXPR dernier "${nombre} - 1")
-foreach(i RANGE ${dernier})
-    list(GET entetes ${i} entete)
-    string(REGEX MATCH "${motif_entete}" entete "${entete}")
-    set(version_debian ${CMAKE_MATCH_2})
-    list(GET signatures ${i} signature)
-    string(REGEX MATCH "${motif_signature}" signature "${signature}")
-    set(jour ${CMAKE_MATCH_1})
-    set(annee ${CMAKE_MATCH_3})
-    list(FIND mois "${CMAKE_MATCH_2}" numero_mois)
-    if(numero_mois LESS 0)
-        message(FATAL_ERROR "${VANTREL_CHANGELOG}: no month in '${signature}'")
-    endif()
-    math(EXPR numero_mois "${numero_mois} + 1")
-    string(REGEX REPLACE "^([0-9])$" "0\\1" numero_mois "${numero_mois}")
-    string(REGEX REPLACE "^([0-9])$" "0\\1" jour "${jour}")
-    set(date "${annee}-${numero_mois}-${jour}")
-
+foreach(entree IN LISTS entrees)
+    separate_arguments(champs UNIX_COMMAND "${entree}")
+    list(GET champs 0 version_debian)
+    list(GET champs 1 epoque)
+    list(GET champs 2 date)
     string(REGEX REPLACE "^[0-9]+:" "" version_amont "${version_debian}")
     string(REGEX REPLACE "-[^-]+$" "" version_amont "${version_amont}")
-    if(i EQUAL 0)
+    if(NOT DEFINED VANTREL_VERSION_DEBIAN)
         set(VANTREL_VERSION_DEBIAN ${version_debian})
         set(VANTREL_VERSION_AMONT ${version_amont})
+        set(epoque_changelog ${epoque})
     endif()
     if(version_amont STREQUAL VANTREL_VERSION_AMONT)
         set(VANTREL_DATE_VERSION ${date})
@@ -80,10 +63,7 @@ endif()
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
     set(VANTREL_EPOQUE "$ENV{SOURCE_DATE_EPOCH}")
 else()
-    execute_process(
-        COMMAND bash -c ". '${CMAKE_CURRENT_LIST_DIR}/../scripts/commun.sh' && epoque_changelog '${VANTREL_CHANGELOG}'"
-        OUTPUT_VARIABLE VANTREL_EPOQUE OUTPUT_STRIP_TRAILING_WHITESPACE
-        COMMAND_ERROR_IS_FATAL ANY)
+    set(VANTREL_EPOQUE ${epoque_changelog})
 endif()
 if(NOT VANTREL_EPOQUE MATCHES "^[0-9]+$")
     message(FATAL_ERROR "SOURCE_DATE_EPOCH is '${VANTREL_EPOQUE}', not a number of seconds")

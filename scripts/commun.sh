@@ -64,15 +64,39 @@ recette_cle() { sha256sum | cut -c 1-16; }
 recette_a_jour() { [ "$(cat "$1/.recette" 2>/dev/null)" = "$2" ]; }
 recette_finie() { echo "$2" >"$1/.recette"; }
 
-# The release's one date, as seconds since 1970 (SOURCE_DATE_EPOCH): the sign-off time of the
-# newest entry of a Debian changelog (" -- NAME <ADDRESS>  Sun, 06 Dec 2026 19:10:03 +0000").
-# Every time stamp of a release build is this one, so that its files do not depend on when or
-# where they were built.
+# The entries of a Debian changelog, newest first, one a line: the version, the sign-off time in
+# seconds since 1970 and that day (YYYY-MM-DD). The one reader of packaging/changelog: the build
+# takes from it the version and the release dates (packaging/version.cmake), and every time stamp
+# of a release build is the newest entry's sign-off time (epoque_changelog), so that its files do
+# not depend on when or where they were built.
+entrees_changelog() {
+    local lignes version signature epoque
+    lignes=$(awk -v fichier="$1" '
+        function echec(message) { print fichier ": " message > "/dev/stderr"; faute = 1; exit 1 }
+        # "vantrel (1.0) unstable; urgency=medium" opens an entry,
+        # " -- NAME <ADDRESS>  Sun, 06 Dec 2026 19:10:03 +0000" closes it.
+        /^[a-z0-9][a-z0-9+.-]* \(/ {
+            if (version != "") echec("entry " version " has no sign-off line")
+            version = substr($2, 2, length($2) - 2)
+        }
+        /^ -- .*>  / {
+            if (version == "") echec("a sign-off line outside an entry")
+            sub(/^ -- .*>  /, ""); print version "\t" $0; version = ""
+        }
+        END { if (!faute && version != "") echec("entry " version " has no sign-off line") }' "$1")
+    [ -n "$lignes" ] || return 0
+    while IFS=$'\t' read -r version signature; do
+        epoque=$(LC_ALL=C date -u -d "$signature" +%s)
+        echo "$version $epoque $(date -u -d "@$epoque" +%F)"
+    done <<<"$lignes"
+}
+
+# The release's one date, SOURCE_DATE_EPOCH: the newest entry's sign-off time.
 epoque_changelog() {
-    local signature
-    signature=$(sed -n 's/^ -- .*>  //p' "$1" | head -n 1)
-    [ -n "$signature" ] || { echo "$1: no sign-off line" >&2; return 1; }
-    LC_ALL=C date -u -d "$signature" +%s
+    local entrees
+    entrees=$(entrees_changelog "$1")
+    [ -n "$entrees" ] || { echo "$1: no entry" >&2; return 1; }
+    awk 'NR == 1 { print $2 }' <<<"$entrees"
 }
 
 # Compares two builds of the same release: DIR1 DIR2 NAME... (files or folders, relative to
