@@ -115,16 +115,21 @@ bench-windows: windows
 	cmake --build $(BUILD)-windows -j $(JOBS) --target vantrel_reference
 	bench/mesure-demarrage-wine.sh $(BUILD)-bench $(BUILD)-windows
 
-# The suites under Wine, then the installer tried in a fresh Wine prefix
-# (packaging/windows/essais-wine.sh).
+# The suites under Wine (packaging/windows/suites-wine.sh); the installer tried in a fresh Wine
+# prefix, and the installed program used through its window (essai-installateur.sh); then make
+# windows twice more, from copies at other paths, with other umasks, time zones and locales: the
+# same bytes (scripts/reproductible).
+XVFB = xvfb-run -a -s '-screen 0 1280x1024x24'
 test-windows: windows
 	scripts/install-deps windows-test
 	nice -n 10 scripts/libs-tests-windows $(LIBS_TESTS_WINDOWS)
 	PKG_CONFIG_LIBDIR=$(LIBS_TESTS_WINDOWS)/lib/pkgconfig $(QT_CMAKE_WINDOWS) -S . -B $(BUILD)-windows-test \
 	    -DVANTREL_WERROR=ON -DQT_ADDITIONAL_PACKAGES_PREFIX_PATH=$(LIBS_TESTS_WINDOWS) \
 	    -DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/packaging/windows/lance-wine $(CMAKE_FLAGS)
-	xvfb-run -a -s '-screen 0 1280x1024x24' \
-	    packaging/windows/essais-wine.sh $(BUILD)-windows-test $(BUILD)-windows $(QT_WINDOWS)
+	$(XVFB) packaging/windows/suites-wine.sh $(BUILD)-windows-test $(QT_WINDOWS)
+	$(XVFB) packaging/windows/essai-installateur.sh $(BUILD)-windows $(QT_WINDOWS) \
+	    $(BUILD)-windows-test/captures
+	scripts/reproductible windows $(BUILD)-windows/reproductible QT_WINDOWS=$(QT_WINDOWS) JOBS=2
 
 # The window suite that make test-windows built, once more under the Wine of a fresh Debian of
 # another release (make test-windows-debian13: Wine 10), whose faces differ

@@ -15,6 +15,15 @@ wine_sans_bruit() {
     export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
 }
 
+# A window manager (openbox) on the display, for as long as the calling script runs, with Wine's
+# server stopped at its end: Wine's windows are framed and take the focus as on a desktop.
+avec_openbox() {
+    openbox --sm-disable &
+    gestionnaire=$!
+    trap 'kill $gestionnaire 2>/dev/null; wineserver -k 2>/dev/null || true' EXIT
+    sleep 1
+}
+
 # installe_dans_wine PREFIX INSTALLER: a fresh Wine prefix (exported as WINEPREFIX) with the
 # installer run silently in it.
 installe_dans_wine() {

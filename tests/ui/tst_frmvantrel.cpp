@@ -26,6 +26,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyleOption>
 #include <QTest>
@@ -124,6 +125,22 @@ class TstFrmVantrel : public QObject {
             QString::asprintf("%dx%d+%d+%d\n", r.width(), r.height(), r.x(), r.y()).toUtf8());
     }
 
+    // ... and where each control lies in the window, "NAME WxH+X+Y" a line, in
+    // "fenetre.geometrie": where the installed Windows build is clicked.
+    void plan() const {
+        const QString dossier = qEnvironmentVariable("VANTREL_CAPTURES");
+        QFile plan(dossier + "/fenetre.geometrie");
+        if (dossier.isEmpty() || !plan.open(QIODevice::WriteOnly)) {
+            return;
+        }
+        for (const QWidget* c : fenetre->findChildren<QWidget*>(QRegularExpression(".+"))) {
+            const QRect r(c->mapTo(fenetre.get(), QPoint()), c->size());
+            plan.write(QString::asprintf("%s %dx%d+%d+%d\n", qPrintable(c->objectName()), r.width(),
+                                         r.height(), r.x(), r.y())
+                           .toUtf8());
+        }
+    }
+
     void ouvre() {
         fenetre = std::make_unique<FrmVantrel>();
         invites.clear();
@@ -141,6 +158,7 @@ private slots:
         QCOMPARE(fenetre->windowTitle(), QStringLiteral("Vantrel"));
         QCOMPARE(fenetre->centralWidget()->size(), vantrel::ui::TailleClient());
         QVERIFY(!fenetre->windowIcon().isNull());
+        QVERIFY(!fenetre->font().italic() && fenetre->font().weight() == QFont::Normal);
         QCOMPARE(focus(), QStringLiteral("CmdEfface"));
         QCOMPARE(texte("MonLocator"), QStringLiteral(" "));
         QCOMPARE(w("Dlo")->toolTip(), QStringLiteral("Exemple 006 7 Est"));
@@ -148,6 +166,7 @@ private slots:
         QVERIFY(w("Label1(2)")->font().underline() && !w("Label1(1)")->font().underline());
         QCOMPARE(w("Label1(1)")->palette().color(QPalette::WindowText), QColor(Qt::blue));
         QVERIFY(!w("Label1(20)")->isEnabled()); // the correspondent's "Latitude", greyed
+        plan();
         const auto actions = fenetre->menuBar()->actions();
         QCOMPARE(actions.size(), 1);
         QCOMPARE(actions.front()->text(), QStringLiteral("&Quitter"));
@@ -606,6 +625,11 @@ private slots:
         QLineEdit boite;
         QScopedPointer<QMenu> menu(boite.createStandardContextMenu());
         QVERIFY(menu->actions().constLast()->text().startsWith(u"Tout sélectionner"));
+#ifndef Q_OS_WIN
+        // The desktop entry it says it belongs to is the one installed.
+        QVERIFY(QFile::exists(VANTREL_SOURCES "/packaging/" + QGuiApplication::desktopFileName() +
+                              ".desktop"));
+#endif
         // No maximise on a window of fixed size.
         QVERIFY(!(fenetre->windowFlags() & Qt::WindowMaximizeButtonHint));
     }
