@@ -23,6 +23,8 @@ echo "== offscreen: still running after 3 s"
 statut=0
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM vantrel >/tmp/sans.out 2>&1 || statut=$?
 lignes=$(wc -l </tmp/sans.out)
-[ "$statut" -eq 2 ] && [ "$lignes" -eq 1 ] ||
-    { cat /tmp/sans.out >&2; echec "without a display: status $statut and $lignes lines, expected 2 and 1"; }
+if [ "$statut" -ne 2 ] || [ "$lignes" -ne 1 ]; then
+    cat /tmp/sans.out >&2
+    echec "without a display: status $statut and $lignes lines, expected 2 and 1"
+fi
 echo "== without a display: status 2, one line: $(cat /tmp/sans.out)"
