@@ -14,7 +14,7 @@ run:
 	scripts/install-deps run
 	cmake -S . -B $(BUILD) -DVANTREL_TESTS=OFF $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS) --target vantrel
-	scripts/lance-vantrel $(BUILD)/ui/vantrel
+	scripts/ouvre-fenetre $(BUILD)
 
 test:
 	scripts/install-deps test
