@@ -67,10 +67,6 @@ TEST(DecritCalcul, LesTextesDesBullesApresUnCalcul) {
     EXPECT_EQ(ici.distance, "0 km (0 milles) — chemin long : —");
     EXPECT_EQ(ici.azimut, "0° N — chemin long : —");
     EXPECT_EQ(ici.description, "Aiguille à 0 degrés, N, pour 0 kilomètres ; pas de chemin long");
-    // After a clear: nothing to say but where the needle points.
-    const TextesComplements vide = DecritCalcul(std::nullopt);
-    EXPECT_EQ(vide.distance + vide.azimut, "");
-    EXPECT_EQ(vide.description, "Aiguille à 0 degrés");
 }
 
 } // namespace
