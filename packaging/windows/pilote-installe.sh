@@ -96,17 +96,18 @@ montre Distance 6126 fenetre-distance.png
 montre Azimut 295 fenetre-distance.png
 echo "test-windows: the installed program shows 6126 km and 295° from JN38DM to FN20XR"
 
-# In French, a number typed with a decimal comma: 6,5° East, 48° 30' North.
+# In French, a number typed with a decimal comma: 6,6° East, 48° 36' North, as the window suite
+# typed it.
 lance
-saisit Dlo 6,5
+saisit Dlo 6,6
 saisit Mlo 0
 saisit Slo 0
 choisit Elo E
 saisit Dla 48
-saisit Mla 30
+saisit Mla 36
 saisit Sla 0
 choisit Ela N
 clique Cmd
 photographie fenetre-locator.png
-montre TxtLocator JN38FL fenetre-locator.png
-echo "test-windows: in French, 6,5 0 0 Est and 48 30 0 Nord show JN38FL"
+montre TxtLocator JN38HO fenetre-locator.png
+echo "test-windows: in French, 6,6 0 0 Est and 48 36 0 Nord show JN38HO"
