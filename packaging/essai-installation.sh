@@ -13,7 +13,7 @@ echec() {
 
 apt-get update -q
 apt-get install -y -q "$deb"
-echo "== installed: $(dpkg-query -W -f='${Package} ${Version} ${Architecture}' vantrel)"
+echo "== installed: $(dpkg-query -W -f='${Package} ${Version} ${Architecture}' "vantrel:$(dpkg --print-architecture)")"
 
 statut=0
 QT_QPA_PLATFORM=offscreen timeout 3 vantrel 2>/tmp/offscreen.err || statut=$?
