@@ -97,12 +97,14 @@ windows:
 	     --no-print-directory windows-ici BUILD='$(BUILD)' QT_WINDOWS='$(QT_WINDOWS)' \
 	     JOBS=$(JOBS) CMAKE_FLAGS='$(CMAKE_FLAGS)'"
 
+# Qt for Windows is held by a shared lock while it builds against it (scripts/qt-windows
+# rebuilds it under an exclusive one).
 windows-ici:
 	scripts/install-deps windows
 	nice -n 10 scripts/qt-windows $(QT_WINDOWS)
-	$(QT_CMAKE_WINDOWS) -S . -B $(BUILD)-windows -DCMAKE_BUILD_TYPE=Release -DVANTREL_TESTS=OFF \
-	    $(CMAKE_FLAGS)
-	cmake --build $(BUILD)-windows -j $(JOBS) --target windows-paquets
+	flock -s $(QT_WINDOWS) $(QT_CMAKE_WINDOWS) -S . -B $(BUILD)-windows -DCMAKE_BUILD_TYPE=Release \
+	    -DVANTREL_TESTS=OFF $(CMAKE_FLAGS)
+	flock -s $(QT_WINDOWS) cmake --build $(BUILD)-windows -j $(JOBS) --target windows-paquets
 
 # The installed Windows program's start-up under Wine, against a bare Qt window built the same
 # way (bench/mesure-demarrage-wine.sh); the launcher that times them is built for Linux.
@@ -117,8 +119,8 @@ bench-windows: windows
 
 # The suites under Wine (packaging/windows/suites-wine.sh); the installer tried in a fresh Wine
 # prefix, and the installed program used through its window (essai-installateur.sh); then make
-# windows twice more, from copies at other paths, with other umasks, time zones and locales: the
-# same bytes (scripts/reproductible).
+# windows once more, from a copy at another path, with another umask, time zone, locale and file
+# times: the same bytes as the first (scripts/reproductible -r).
 XVFB = xvfb-run -a -s '-screen 0 1280x1024x24'
 test-windows: windows
 	scripts/install-deps windows-test
@@ -129,7 +131,8 @@ test-windows: windows
 	$(XVFB) packaging/windows/suites-wine.sh $(BUILD)-windows-test $(QT_WINDOWS)
 	$(XVFB) packaging/windows/essai-installateur.sh $(BUILD)-windows $(QT_WINDOWS) \
 	    $(BUILD)-windows-test/captures
-	scripts/reproductible windows $(BUILD)-windows/reproductible QT_WINDOWS=$(QT_WINDOWS) JOBS=2
+	scripts/reproductible -r $(BUILD)-windows windows $(BUILD)-windows/reproductible \
+	    QT_WINDOWS=$(QT_WINDOWS) JOBS=2
 
 # The window suite that make test-windows built, once more under the Wine of a fresh Debian of
 # another release (make test-windows-debian13: Wine 10), whose faces differ
@@ -139,7 +142,7 @@ test-windows: windows
 test-windows-debian%:
 	scripts/install-deps systeme
 	packaging/windows/suite-fenetre-debian.sh $* $(BUILD)-windows-test $(QT_WINDOWS)
-	scripts/windows-depuis-debian $* $(DEBIAN_WINDOWS) $(BUILD)-windows $(QT_WINDOWS)
+	scripts/windows-depuis-debian $* $(BUILD)-windows $(QT_WINDOWS)
 
 # The Raspberry Pi (Raspberry Pi OS, that is Debian on ARM), cross-built here with Debian's cross
 # toolchains and the target's own Qt (packaging/arm/): $(BUILD)-arm64/vantrel_<version>_arm64.deb

@@ -66,12 +66,38 @@ dll_mingw() {
 # recipe's key (a hash of whatever is read on standard input: the script, the toolchain, the
 # versions it builds from) is stamped into PREFIX once the build has succeeded.
 #   cle=$(recette_cle <<<"…")
-#   recette_a_jour PREFIX "$cle" && exit 0
-#   … build …
-#   recette_finie PREFIX "$cle"
+#   recette PREFIX "$cle" COMMAND...
+# COMMAND builds into PREFIX, which it finds empty. PREFIX may be bind-mounted into a minimal
+# system, where it cannot be removed: what is inside is replaced, the folder stays. Two runs
+# wait for each other on a lock of the folder itself, which a bind mount shares: a check under a
+# shared lock, a build under an exclusive one, so that a build never starts under a run still
+# reading an older one (which holds its own shared lock: verrou -s FD PREFIX).
 recette_cle() { sha256sum | cut -c 1-16; }
 recette_a_jour() { [ "$(cat "$1/.recette" 2>/dev/null)" = "$2" ]; }
-recette_finie() { echo "$2" >"$1/.recette"; }
+recette() {
+    local prefix=$1 cle=$2 fd
+    shift 2
+    mkdir -p "$prefix"
+    exec {fd}<"$prefix"
+    verrou -s "$fd" "$prefix"
+    if ! recette_a_jour "$prefix" "$cle"; then
+        verrou -x "$fd" "$prefix"
+        if ! recette_a_jour "$prefix" "$cle"; then
+            find "$prefix" -mindepth 1 -maxdepth 1 -exec rm -rf {} +
+            "$@"
+            echo "$cle" >"$prefix/.recette"
+        fi
+    fi
+    exec {fd}<&-
+}
+
+# verrou -s|-x FD WHAT: a shared or exclusive lock on the open file FD, waited for with one line
+# that says so when another run holds it.
+verrou() {
+    flock -n "$1" "$2" && return
+    echo "waiting for $3: another run is using it" >&2
+    flock "$1" "$2"
+}
 
 # The entries of a Debian changelog, newest first, one a line: the version, the sign-off time in
 # seconds since 1970 and that day (YYYY-MM-DD). The one reader of packaging/changelog: the build

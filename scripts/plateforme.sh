@@ -28,6 +28,22 @@ debian_depot() {
         'Identifier: Packages' 'Component: main' | head -n 1
 }
 
+# The sources of Debian release CODENAME for a minimal system, one line each as mmdebstrap takes
+# them: the release, its -updates and its -security, each from the repository this machine takes
+# its own release's from.
+debian_sources() {
+    local propre uri suite
+    propre=$(debian_nom)
+    apt-get indextargets --format '$(REPO_URI) $(CODENAME)' 'Identifier: Packages' 'Component: main' |
+        sort -u | while read -r uri suite; do
+        case "$suite" in
+        "$propre" | "$propre"-updates | "$propre"-security)
+            echo "deb ${uri%/} $1${suite#"$propre"} main"
+            ;;
+        esac
+    done
+}
+
 # The shared-library package a development package brings (DEV or DEV:ARCH), as apt knows it:
 # its name carries the library's ABI version, which changes from one release to the next.
 paquet_bibliotheque() {
