@@ -8,7 +8,7 @@ SOURCE_DATE_EPOCH ?= $(shell bash -c '. scripts/commun.sh && epoque_changelog pa
 export SOURCE_DATE_EPOCH
 
 .PHONY: run test test-asan fuzz bench bench-windows paquet paquets windows windows-ici \
-    test-windows clean paquet-arm64 paquet-armhf test-arm64 test-armhf
+    test-windows libs-tests-windows clean paquet-arm64 paquet-armhf test-arm64 test-armhf
 
 run:
 	scripts/install-deps run
@@ -26,7 +26,7 @@ test:
 	@echo "make test: the suite, the suite under the sanitizers and the fuzz targets all passed"
 
 # make test as a newcomer runs it on a fresh Debian of another release (make test-debian13): in
-# a minimal system made by debootstrap and kept in ~/.cache/vantrel, with a clean clone of the
+# a minimal system made by mmdebstrap and kept in ~/.cache/vantrel, with a clean clone of the
 # committed sources (scripts/essai-debian). As root.
 test-debian%:
 	scripts/install-deps systeme
@@ -117,30 +117,39 @@ bench-windows: windows
 	cmake --build $(BUILD)-windows -j $(JOBS) --target vantrel_reference
 	bench/mesure-demarrage-wine.sh $(BUILD)-bench $(BUILD)-windows
 
+# What the Windows test suites need besides Qt: this machine's packages, and GoogleTest and
+# GeographicLib built for Windows once (scripts/libs-tests-windows). CI makes them while Qt builds.
+libs-tests-windows:
+	scripts/install-deps windows-test
+	nice -n 10 scripts/libs-tests-windows $(LIBS_TESTS_WINDOWS)
+
 # The suites under Wine (packaging/windows/suites-wine.sh); the installer tried in a fresh Wine
 # prefix, and the installed program used through its window (essai-installateur.sh); then make
 # windows once more, from a copy at another path, with another umask, time zone, locale and file
 # times: the same bytes as the first (scripts/reproductible -r).
 XVFB = xvfb-run -a -s '-screen 0 1280x1024x24'
-test-windows: windows
-	scripts/install-deps windows-test
-	nice -n 10 scripts/libs-tests-windows $(LIBS_TESTS_WINDOWS)
-	PKG_CONFIG_LIBDIR=$(LIBS_TESTS_WINDOWS)/lib/pkgconfig $(QT_CMAKE_WINDOWS) -S . -B $(BUILD)-windows-test \
-	    -DVANTREL_WERROR=ON -DQT_ADDITIONAL_PACKAGES_PREFIX_PATH=$(LIBS_TESTS_WINDOWS) \
-	    -DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/packaging/windows/lance-wine $(CMAKE_FLAGS)
+CONFIGURE_TESTS_WINDOWS = PKG_CONFIG_LIBDIR=$(LIBS_TESTS_WINDOWS)/lib/pkgconfig $(QT_CMAKE_WINDOWS) \
+    -S . -B $(BUILD)-windows-test -DVANTREL_WERROR=ON \
+    -DQT_ADDITIONAL_PACKAGES_PREFIX_PATH=$(LIBS_TESTS_WINDOWS) \
+    -DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/packaging/windows/lance-wine $(CMAKE_FLAGS)
+test-windows: windows libs-tests-windows
+	$(CONFIGURE_TESTS_WINDOWS)
 	$(XVFB) packaging/windows/suites-wine.sh $(BUILD)-windows-test $(QT_WINDOWS)
 	$(XVFB) packaging/windows/essai-installateur.sh $(BUILD)-windows $(QT_WINDOWS) \
 	    $(BUILD)-windows-test/captures
 	scripts/reproductible -r $(BUILD)-windows windows $(BUILD)-windows/reproductible \
 	    QT_WINDOWS=$(QT_WINDOWS) JOBS=2
 
-# The window suite that make test-windows built, once more under the Wine of a fresh Debian of
-# another release (make test-windows-debian13: Wine 10), whose faces differ
+# The window suite built for Windows, as make test-windows runs it, once more under the Wine of
+# a fresh Debian of another release (make test-windows-debian13: Wine 10), whose faces differ
 # (packaging/windows/suite-fenetre-debian.sh); then the Windows files made again from inside that
 # Debian, which must be the same bytes as make windows made here (scripts/windows-depuis-debian).
-# As root, after make test-windows.
-test-windows-debian%:
+# As root. The Windows files and the window suite are made first if they are missing.
+test-windows-debian%: libs-tests-windows
 	scripts/install-deps systeme
+	[ -s $(BUILD)-windows/SHA256SUMS ] || $(MAKE) --no-print-directory windows
+	$(CONFIGURE_TESTS_WINDOWS)
+	cmake --build $(BUILD)-windows-test -j $(JOBS) --target tst_frmvantrel
 	packaging/windows/suite-fenetre-debian.sh $* $(BUILD)-windows-test $(QT_WINDOWS)
 	scripts/windows-depuis-debian $* $(BUILD)-windows $(QT_WINDOWS)
 
