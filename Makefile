@@ -85,6 +85,9 @@ paquets:
 # with SHA256SUMS and the build record beside them. As root. make windows-ici builds them with
 # this machine's own toolchain instead.
 DEBIAN_WINDOWS = 12
+# Qt's 12 minutes of compiling leave the machine to other work first (CI, whose other lanes
+# wait on it, sets none).
+NICE_QT ?= nice -n 10
 QT_WINDOWS ?= $(HOME)/.cache/vantrel/qt-windows-debian$(DEBIAN_WINDOWS)
 LIBS_TESTS_WINDOWS ?= $(HOME)/.cache/vantrel/tests-mingw
 QT_CMAKE_WINDOWS = $(QT_WINDOWS)/bin/qt-cmake -G Ninja \
@@ -94,14 +97,14 @@ windows:
 	scripts/install-deps systeme
 	scripts/dans-debian -l $(CURDIR) -l $(QT_WINDOWS) $(DEBIAN_WINDOWS) amd64 \
 	    "apt-get update -q && apt-get install -y -q git make && make -C '$(CURDIR)' \
-	     --no-print-directory windows-ici BUILD='$(BUILD)' QT_WINDOWS='$(QT_WINDOWS)' \
+	     --no-print-directory windows-ici BUILD='$(BUILD)' QT_WINDOWS='$(QT_WINDOWS)' NICE_QT='$(NICE_QT)' \
 	     JOBS=$(JOBS) CMAKE_FLAGS='$(CMAKE_FLAGS)'"
 
 # Qt for Windows is held by a shared lock while it builds against it (scripts/qt-windows
 # rebuilds it under an exclusive one).
 windows-ici:
 	scripts/install-deps windows
-	nice -n 10 scripts/qt-windows $(QT_WINDOWS)
+	$(NICE_QT) scripts/qt-windows $(QT_WINDOWS)
 	flock -s $(QT_WINDOWS) $(QT_CMAKE_WINDOWS) -S . -B $(BUILD)-windows -DCMAKE_BUILD_TYPE=Release \
 	    -DVANTREL_TESTS=OFF $(CMAKE_FLAGS)
 	flock -s $(QT_WINDOWS) cmake --build $(BUILD)-windows -j $(JOBS) --target windows-paquets
@@ -144,13 +147,14 @@ test-windows: windows libs-tests-windows
 # a fresh Debian of another release (make test-windows-debian13: Wine 10), whose faces differ
 # (packaging/windows/suite-fenetre-debian.sh); then the Windows files made again from inside that
 # Debian, which must be the same bytes as make windows made here (scripts/windows-depuis-debian).
-# As root. The Windows files and the window suite are made first if they are missing.
+# As root. The Windows files are made first if they are missing; the window suite in a tree of
+# its own, which make test-windows may be using at the same time.
 test-windows-debian%: libs-tests-windows
 	scripts/install-deps systeme
 	[ -s $(BUILD)-windows/SHA256SUMS ] || $(MAKE) --no-print-directory windows
-	$(CONFIGURE_TESTS_WINDOWS)
-	cmake --build $(BUILD)-windows-test -j $(JOBS) --target tst_frmvantrel
-	packaging/windows/suite-fenetre-debian.sh $* $(BUILD)-windows-test $(QT_WINDOWS)
+	$(CONFIGURE_TESTS_WINDOWS:$(BUILD)-windows-test=$(BUILD)-windows-test-debian$*)
+	cmake --build $(BUILD)-windows-test-debian$* -j $(JOBS) --target tst_frmvantrel
+	packaging/windows/suite-fenetre-debian.sh $* $(BUILD)-windows-test-debian$* $(QT_WINDOWS)
 	scripts/windows-depuis-debian $* $(BUILD)-windows $(QT_WINDOWS)
 
 # The Raspberry Pi (Raspberry Pi OS, that is Debian on ARM), cross-built here with Debian's cross
@@ -174,5 +178,5 @@ test-arm64 test-armhf: test-%:
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-test $(BUILD)-test-asan $(BUILD)-fuzz $(BUILD)-bench \
-	    $(BUILD)-windows $(BUILD)-windows-test \
+	    $(BUILD)-windows $(BUILD)-windows-test $(BUILD)-windows-test-debian* \
 	    $(BUILD)-arm64 $(BUILD)-armhf $(BUILD)-test-arm64 $(BUILD)-test-armhf
