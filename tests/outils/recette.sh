@@ -38,7 +38,7 @@ recette "$prefixe" "$cle" construit
 LANCE
 export TRAVAIL=$travail
 lance() { bash "$travail/lance" "$1" "$prefixe" "$2" 2>/dev/null; }
-constructions() { cat "$travail/constructions" 2>/dev/null | wc -l; }
+constructions() { wc -l <"$travail/constructions" 2>/dev/null || echo 0; }
 
 echecs=0
 # key, builds expected in all after the run, the files expected in the folder after it
