@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # In a minimal system of the package's own release and architecture (scripts/paquets-debian):
-# the package installed by apt from its file alone, its dependencies from the release's archive,
-# then the installed program started as a user would: offscreen it is still running after 3 s;
-# without any display it says so in one line and ends with status 2.
+# the package installed by apt from its file alone, its hard dependencies from the release's
+# archive and nothing they only recommend, so that no recommended package can make up for one
+# missing from Depends; then the installed program started as a user would: offscreen it is
+# still running after 3 s; without any display it says so in one line and ends with status 2.
 # Usage: packaging/essai-installation.sh PACKAGE.deb   (as root)
 set -euo pipefail
 deb=$(realpath "${1:?usage: $0 PACKAGE.deb}")
@@ -12,7 +13,7 @@ echec() {
 }
 
 apt-get update -q
-apt-get install -y -q "$deb"
+apt-get install -y -q --no-install-recommends "$deb"
 echo "== installed: $(dpkg-query -W -f='${Package} ${Version} ${Architecture}' "vantrel:$(dpkg --print-architecture)")"
 
 statut=0
