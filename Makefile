@@ -48,7 +48,7 @@ test-asan:
 # The libFuzzer targets of fuzz/, built with clang, each run FUZZ_SECONDS from its seeds.
 FUZZ_SECONDS ?= 20
 fuzz:
-	scripts/install-deps test
+	scripts/install-deps fuzz
 	cmake -S . -B $(BUILD)-fuzz -DCMAKE_CXX_COMPILER=clang++ -DVANTREL_FUZZ=ON -DVANTREL_UI=OFF \
 	    -DVANTREL_TESTS=OFF -DVANTREL_WERROR=ON
 	cmake --build $(BUILD)-fuzz -j $(JOBS)
@@ -168,7 +168,7 @@ test-windows-debian%: libs-tests-windows
 # toolchains and the target's own Qt (packaging/arm/): $(BUILD)-arm64/vantrel_<version>_arm64.deb
 # and $(BUILD)-armhf/vantrel_<version>_armhf.deb, as make paquet with the target's Debian flags.
 paquet-arm64 paquet-armhf: paquet-%:
-	scripts/install-deps $*
+	scripts/install-deps paquet-$*
 	JOBS=$(JOBS) scripts/paquet-debian $(BUILD)-$* $* $(CMAKE_FLAGS)
 
 # The whole CTest suite built for ARM and run under qemu's user-mode emulation, the package
