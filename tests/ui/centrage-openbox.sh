@@ -19,7 +19,10 @@ done
 vantrel=$!
 trap 'kill "$vantrel" "$wm" 2>/dev/null || true' EXIT
 
-fenetre=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vantrel$' | head -n 1)
+# A minute for it to show on a loaded machine; without a window id, xwininfo would wait for a
+# click that never comes.
+fenetre=$(timeout 60 xdotool search --sync --onlyvisible --name '^Vantrel$' | head -n 1)
+[ -n "$fenetre" ] || { echo "centrage: no visible window named Vantrel within 60 s"; exit 1; }
 ecran=$(xdotool getdisplaygeometry)
 centre_x=$((${ecran% *} / 2))
 centre_y=$((${ecran#* } / 2))
