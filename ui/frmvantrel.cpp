@@ -6,6 +6,7 @@
 #include "vantrel/complements.h"
 #include "vantrel/controle.h"
 #include "vantrel/evenements.h"
+#include "vantrel/hemispheres.h"
 #include "zone_client.h"
 
 #include <QApplication>
@@ -229,8 +230,12 @@ void FrmVantrel::Form_Load() {
     winId();
     Centre();
 
-    ui_.elo->addItems({QStringLiteral("Est"), QStringLiteral("Ouest")});
-    ui_.ela->addItems({QStringLiteral("Nord"), QStringLiteral("Sud")});
+    for (std::string_view mot : hemisphere::Longitude) {
+        ui_.elo->addItem(EnQString(mot));
+    }
+    for (std::string_view mot : hemisphere::Latitude) {
+        ui_.ela->addItem(EnQString(mot));
+    }
     ui_.elo->setCurrentIndex(-1);
     ui_.ela->setCurrentIndex(-1);
 }

@@ -2,6 +2,7 @@
 
 #include "vantrel/constantes.h"
 #include "vantrel/distance.h"
+#include "vantrel/hemispheres.h"
 
 #include <algorithm>
 #include <array>
@@ -37,8 +38,9 @@ std::string NotationUsuelle(std::int16_t degres, double minutes, bool latitude) 
     const bool negatif = secondes < 0;
     return std::to_string(absolues / 3600) + "° " + std::to_string(absolues / 60 % 60) + "' " +
            std::to_string(absolues % 60) + "\" " +
-           (latitude ? (negatif ? "Sud" : "Nord") : (negatif ? "Ouest" : "Est")) + " (" +
-           (negatif ? "−" : "") + degresDecimaux + "°)";
+           std::string(latitude ? (negatif ? hemisphere::Sud : hemisphere::Nord)
+                                : (negatif ? hemisphere::Ouest : hemisphere::Est)) +
+           " (" + (negatif ? "−" : "") + degresDecimaux + "°)";
 }
 
 long long DistanceCheminLong(double cheminCourt) {

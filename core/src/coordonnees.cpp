@@ -1,6 +1,7 @@
 #include "vantrel/coordonnees.h"
 
 #include "vantrel/constantes.h"
+#include "vantrel/hemispheres.h"
 
 #include <charconv>
 #include <cmath>
@@ -84,11 +85,11 @@ std::optional<std::string> locator(const PositionDMS& position, const FormatNomb
 
     // Degrees, then minutes and seconds added as typed, whatever the sign of the degrees.
     const double L = (*Dlo + *Mlo / 60) + *Slo / 3600;
-    double X = position.Elo == "Ouest" ? (LongitudeOrigine - L) / LongitudeChamp
-                                       : (LongitudeOrigine + L) / LongitudeChamp;
+    double X = position.Elo == hemisphere::Ouest ? (LongitudeOrigine - L) / LongitudeChamp
+                                                 : (LongitudeOrigine + L) / LongitudeChamp;
     const double P = (*Dla + *Mla / 60) + *Sla / 3600;
-    double Y = position.Ela == "Sud" ? (LatitudeOrigine - P) / LatitudeChamp
-                                     : (LatitudeOrigine + P) / LatitudeChamp;
+    double Y = position.Ela == hemisphere::Sud ? (LatitudeOrigine - P) / LatitudeChamp
+                                               : (LatitudeOrigine + P) / LatitudeChamp;
 
     // X and Y count fields from 180° W and 90° S; beyond 0 to 18 there is no locator (NaN
     // fails this test too). The closed edge at 18 belongs to the last field, square and

@@ -2,6 +2,7 @@
 
 #include "vantrel/constantes.h"
 #include "vantrel/distance.h"
+#include "vantrel/hemispheres.h"
 #include "vantrel/messages.h"
 #include "vantrel/position.h"
 #include "vantrel/texte.h"
@@ -113,7 +114,12 @@ void DemandeLocator(InterfaceChamps& champs, const FormatNombres& format) {
             return;
         }
     }
-    const auto resultat = locator(position, format);
+    // The lists offer their words alone: any other text is refused, never taken for East or
+    // North.
+    const auto resultat = hemisphere::EstUnDe(hemisphere::Longitude, position.Elo) &&
+                                  hemisphere::EstUnDe(hemisphere::Latitude, position.Ela)
+                              ? locator(position, format)
+                              : std::nullopt;
     if (!resultat) {
         champs.AfficheMessage(messages::SaisieIncorrecte);
         return;

@@ -1,6 +1,7 @@
 #include "vantrel/position.h"
 
 #include "vantrel/constantes.h"
+#include "vantrel/hemispheres.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -17,7 +18,7 @@ CoordonneeLocator LatitudeLocator(const Locator& locator) {
         static_cast<std::int16_t>((c2 - CodeA) * LatitudeChamp - LatitudeOrigine +
                                   (c4 - CodeZero) * LatitudeCarre),
         (c6 - CodeA) * MinutesLatitudeSousCarre + MinutesLatitudeSousCarre / 2,
-        c2 < CodePremierChampNordEst ? "Sud" : "Nord",
+        c2 < CodePremierChampNordEst ? hemisphere::Sud : hemisphere::Nord,
     };
 }
 
@@ -27,7 +28,7 @@ CoordonneeLocator LongitudeLocator(const Locator& locator) {
         static_cast<std::int16_t>((c1 - CodeA) * LongitudeChamp - LongitudeOrigine +
                                   (c3 - CodeZero) * LongitudeCarre),
         (c5 - CodeA) * MinutesLongitudeSousCarre + MinutesLongitudeSousCarre / 2,
-        c1 < CodePremierChampNordEst ? "Ouest" : "Est",
+        c1 < CodePremierChampNordEst ? hemisphere::Ouest : hemisphere::Est,
     };
 }
 

@@ -55,5 +55,31 @@ TEST(DemandeDistance, SeulementDepuisLesLocatorsQueMontrentLesChamps) {
     }
 }
 
+// The position's hemispheres are the lists' words to the letter: a near miss is refused, never
+// read as East or North. 58° 23' W, 34° 36' S is GF05TJ (121.6° from 180° W: field 6 (G),
+// square 0, 0.81 × 24 = 19.4 subsquares (T); 55.4° from 90° S: F, 5, 0.4 × 24 = 9.6 (J)); East
+// and North, 238.4° and 124.6°, are LM94EO.
+TEST(DemandeLocator, SeulementLesMotsDesListes) {
+    const std::tuple<const char*, const char*, Journal> cas[] = {
+        {"Ouest", "Sud", {Ecrit(Champ::TxtLocator, "GF05TJ")}},
+        {"Est", "Nord", {Ecrit(Champ::TxtLocator, "LM94EO")}},
+        {"ouest", "Sud", {Invite("Saise incorrect ")}},
+        {"Ouest", "Sud ", {Invite("Saise incorrect ")}},
+        {"Ouest", "Nord ", {Invite("Saise incorrect ")}},
+        {"Sud", "Ouest", {Invite("Saise incorrect ")}},
+        {"West", "South", {Invite("Saise incorrect ")}}};
+    for (const auto& [elo, ela, journal] : cas) {
+        ChampsEnregistres champs;
+        const std::pair<Champ, const char*> saisie[] = {
+            {Champ::Dlo, "58"}, {Champ::Mlo, "23"}, {Champ::Slo, "0"}, {Champ::Elo, elo},
+            {Champ::Dla, "34"}, {Champ::Mla, "36"}, {Champ::Sla, "0"}, {Champ::Ela, ela}};
+        for (const auto& [champ, texte] : saisie) {
+            champs[champ] = texte;
+        }
+        DemandeLocator(champs, FormatNombres{});
+        EXPECT_EQ(champs.journal, journal) << elo << ", " << ela;
+    }
+}
+
 } // namespace
 } // namespace vantrel
