@@ -21,12 +21,16 @@ test: test-suite
 	$(MAKE) --no-print-directory fuzz
 	@echo "make test: the suite, the suite under the sanitizers and the fuzz targets all passed"
 
+# How every suite runs: no test may hold a run for more than ten minutes (a test that sets its own
+# TIMEOUT keeps it).
+CTEST = ctest --output-on-failure --timeout 600 -j $(JOBS)
+
 # The suite alone, without the sanitizers and the fuzz targets.
 test-suite:
 	scripts/install-deps test
 	cmake -S . -B $(BUILD)-test -DVANTREL_WERROR=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD)-test -j $(JOBS)
-	ctest --test-dir $(BUILD)-test --output-on-failure -j $(JOBS)
+	$(CTEST) --test-dir $(BUILD)-test
 
 # make test as a newcomer runs it on a fresh Debian of another release (make test-debian13): in
 # a minimal system made by mmdebstrap and kept in ~/.cache/vantrel, with a clean clone of the
@@ -43,7 +47,7 @@ test-asan:
 	cmake -S . -B $(BUILD)-test-asan -DVANTREL_WERROR=ON -DVANTREL_SANITIZE=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD)-test-asan -j $(JOBS)
 	UBSAN_OPTIONS=print_stacktrace=1 \
-	    ctest --test-dir $(BUILD)-test-asan --output-on-failure -j $(JOBS)
+	    $(CTEST) --test-dir $(BUILD)-test-asan
 
 # The libFuzzer targets of fuzz/, built with clang, each run FUZZ_SECONDS from its seeds.
 FUZZ_SECONDS ?= 20
@@ -181,7 +185,7 @@ test-arm64 test-armhf: test-%:
 	cmake -S . -B $(BUILD)-test-$* --toolchain packaging/arm/$*.cmake -DVANTREL_WERROR=ON \
 	    -DCMAKE_PREFIX_PATH=$(LIBS_TESTS_ARM)-$*/usr $(CMAKE_FLAGS)
 	cmake --build $(BUILD)-test-$* -j $(JOBS)
-	ctest --test-dir $(BUILD)-test-$* --output-on-failure -j $(JOBS)
+	$(CTEST) --test-dir $(BUILD)-test-$*
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-test $(BUILD)-test-asan $(BUILD)-fuzz $(BUILD)-bench \
