@@ -2,6 +2,8 @@
 // user's field or not, then ask for the distance; once on a fresh window, once after an earlier
 // computation.
 #include "invariants.h"
+#include "vantrel/constantes.h"
+#include "vantrel/distance.h"
 #include "vantrel/evenements.h"
 #include "vantrel/texte.h"
 
@@ -48,7 +50,9 @@ void VerifieDemande(const EtatCalcul& etat, essais::ChampsEnregistres& champs) {
     // At most half the circumference; 0 and 0 for one place.
     const int distance = std::stoi(champs[Champ::Distance]);
     const int azimut = std::stoi(champs[Champ::Azimut]);
-    Exige(distance >= 0 && distance <= 20038 && azimut >= 0 && azimut <= 360, "ranges");
+    Exige(distance >= 0 && distance <= ArrondiDistance(CirconferenceTerre / 2) && azimut >= 0 &&
+              azimut <= 360,
+          "ranges");
     const std::string& s = son.locator->texte();
     Exige((distance == 0 && azimut == 0) == (mon == s), "zero only for one place");
     // The needle points east exactly when he lies east along the short way round.

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QStyleHints>
 
 namespace vantrel::ui {
 
@@ -38,18 +39,37 @@ void BoiteSaisie::mouseReleaseEvent(QMouseEvent* souris) {
 }
 
 void BoiteSaisie::contextMenuEvent(QContextMenuEvent* demande) {
-    // Qt's own menu, its Paste taken from QLineEdit's paste(), which is no virtual function, and
-    // given to colle(). The action is known by its text as Qt writes it: its own translation
-    // of "&Paste", then a tab and the shortcut, if shown.
-    QMenu* menu = createStandardContextMenu();
-    const QString coller = QLineEdit::tr("&Paste");
-    for (QAction* action : menu->actions()) {
-        if (action->text().section(u'\t', 0, 0) == coller) {
-            action->disconnect(this);
-            connect(action, &QAction::triggered, this, [this] { colle(QClipboard::Clipboard); });
-        }
-    }
+    // Qt's own menu, item for item, in Qt's own words (its translation), on QLineEdit's public
+    // slots: but Paste goes to colle(). Qt's paste() is no virtual function, and its menu names
+    // its actions in no way every Qt release shares.
+    auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    const bool modifiable = !isReadOnly();
+    const bool selection = hasSelectedText() && echoMode() == QLineEdit::Normal;
+    const auto ajoute = [&](const char* texte, QKeySequence::StandardKey raccourci, bool actif,
+                            auto action) {
+        QString libelle = QLineEdit::tr(texte);
+        const QKeySequence touches(raccourci);
+        if (QGuiApplication::styleHints()->showShortcutsInContextMenus() && !touches.isEmpty()) {
+            libelle += u'\t' + touches.toString(QKeySequence::NativeText);
+        }
+        menu->addAction(libelle, this, action)->setEnabled(actif);
+    };
+    if (modifiable) {
+        ajoute("&Undo", QKeySequence::Undo, isUndoAvailable(), &QLineEdit::undo);
+        ajoute("&Redo", QKeySequence::Redo, isRedoAvailable(), &QLineEdit::redo);
+        menu->addSeparator();
+        ajoute("Cu&t", QKeySequence::Cut, selection, &QLineEdit::cut);
+    }
+    ajoute("&Copy", QKeySequence::Copy, selection, &QLineEdit::copy);
+    if (modifiable) {
+        ajoute("&Paste", QKeySequence::Paste, !QGuiApplication::clipboard()->text().isEmpty(),
+               [this] { colle(QClipboard::Clipboard); });
+        ajoute("Delete", QKeySequence::UnknownKey, hasSelectedText(), [this] { del(); });
+    }
+    menu->addSeparator();
+    ajoute("Select All", QKeySequence::SelectAll, !text().isEmpty() && selectedText() != text(),
+           &QLineEdit::selectAll);
     menu->popup(demande->globalPos());
 }
 

@@ -1,7 +1,7 @@
 #include "construction.h"
 
 #include "apparence.h"
-#include "boite_saisie.h"
+#include "boite_locator.h"
 #include "cadretitre.h"
 #include "disposition.h"
 #include "images.h"
@@ -37,8 +37,9 @@ QWidget* CreeWidget(const Element& e, QWidget* parent) {
         return etiquette;
     }
     case Texte: {
-        auto* champ =
-            e.estResultat() ? new QLineEdit(texte, parent) : new BoiteSaisie(texte, parent);
+        auto* champ = e.estResultat() ? new QLineEdit(texte, parent)
+                      : e.locator     ? new BoiteLocator(texte, parent)
+                                      : new BoiteSaisie(texte, parent);
         if (e.longueurMax > 0) {
             champ->setMaxLength(e.longueurMax);
         }
@@ -105,17 +106,6 @@ void Habille(const Element& e, QWidget* w) {
     }
 }
 
-// The widget of that row, of the class its kind makes.
-template <class T> T* Prend(std::span<QWidget* const> widgets, std::size_t rang) {
-    auto* controle = qobject_cast<T*>(widgets[rang]);
-    if (!controle) {
-        const std::string_view nom = Elements[rang].nom;
-        qFatal("Vantrel: the control %.*s is no %s", static_cast<int>(nom.size()), nom.data(),
-               T::staticMetaObject.className());
-    }
-    return controle;
-}
-
 std::size_t LigneDuCadre(std::string_view cadre) {
     const auto trouve = std::ranges::find(Elements, cadre, &Element::nom);
     return static_cast<std::size_t>(trouve - std::begin(Elements));
@@ -154,33 +144,6 @@ std::vector<QWidget*> Construit(QWidget* zoneClient) {
         QWidget::setTabOrder(widgets[arrets[i - 1]], widgets[arrets[i]]);
     }
     return widgets;
-}
-
-Controles ControlesDe(std::span<QWidget* const> w) {
-    return {
-        .monLocator = Prend<QLineEdit>(w, Rang("MonLocator", Texte)),
-        .sonLocator = Prend<QLineEdit>(w, Rang("SonLocator", Texte)),
-        .maLati = Prend<QLineEdit>(w, Rang("MaLati", Texte)),
-        .maLongi = Prend<QLineEdit>(w, Rang("MaLongi", Texte)),
-        .saLati = Prend<QLineEdit>(w, Rang("SaLati", Texte)),
-        .saLongi = Prend<QLineEdit>(w, Rang("SaLongi", Texte)),
-        .distance = Prend<QLineEdit>(w, Rang("Distance", Texte)),
-        .azimut = Prend<QLineEdit>(w, Rang("Azimut", Texte)),
-        .dlo = Prend<QLineEdit>(w, Rang("Dlo", Texte)),
-        .mlo = Prend<QLineEdit>(w, Rang("Mlo", Texte)),
-        .slo = Prend<QLineEdit>(w, Rang("Slo", Texte)),
-        .dla = Prend<QLineEdit>(w, Rang("Dla", Texte)),
-        .mla = Prend<QLineEdit>(w, Rang("Mla", Texte)),
-        .sla = Prend<QLineEdit>(w, Rang("Sla", Texte)),
-        .txtLocator = Prend<QLineEdit>(w, Rang("TxtLocator", Texte)),
-        .elo = Prend<QComboBox>(w, Rang("Elo", Liste)),
-        .ela = Prend<QComboBox>(w, Rang("Ela", Liste)),
-        .cmd = Prend<QPushButton>(w, Rang("Cmd", Bouton)),
-        .command1 = Prend<QPushButton>(w, Rang("Command1", Bouton)),
-        .cmdEfface = Prend<QPushButton>(w, Rang("CmdEfface", Bouton)),
-        .image1 = Prend<QLabel>(w, Rang("Image1", Image)),
-        .rose = Prend<Rose>(w, Rang("Rose", Ligne)),
-    };
 }
 
 void AjusteResultatsEtListes(std::span<QWidget* const> widgets) {

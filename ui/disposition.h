@@ -4,9 +4,11 @@
 #pragma once
 
 #include "geometrie_cadran.h"
+#include "vantrel/champs.h"
 #include "version.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string_view>
@@ -34,6 +36,7 @@ inline constexpr Rvb Noir{0, 0, 0};
 struct Element {
     std::string_view nom; // the widget's objectName
     Genre genre;
+    std::optional<Champ> champ = {};    // the field of the program's it is, if any
     std::string_view cadre = {};        // the frame holding it; empty for a frame
     const char* texte;                  // start text or caption, UTF-8
     int gauche, haut, largeur, hauteur; // twips, from the container's top-left corner
@@ -48,6 +51,7 @@ struct Element {
     const char* accessible = nullptr; // name for screen readers
     const char* image = nullptr;      // resource of a picture
     const char* plusLarge = nullptr;  // of a result: the widest text the program writes there
+    bool locator = false;             // a box for a locator: typed letters come out in capitals
 
     /// Whether the control is one of the keyboard stops.
     constexpr bool prendFocus() const {
@@ -125,16 +129,16 @@ inline constexpr Element Elements[] = {
     {.nom = "Label1(1)", .genre = Etiquette, .cadre = "Frame2", .texte = "Longitude:",
      .gauche = 165, .haut = 555, .largeur = 780, .hauteur = 255, .tabIndex = 31,
      .couleur = Bleu},
-    {.nom = "Dlo", .genre = Texte, .cadre = "Frame2", .texte = "",
+    {.nom = "Dlo", .genre = Texte, .champ = Champ::Dlo, .cadre = "Frame2", .texte = "",
      .gauche = 1140, .haut = 525, .largeur = 540, .hauteur = 288, .tabIndex = 20,
      .longueurMax = 3, .bulle = "Exemple 006 7 Est", .accessible = "Degrés de longitude"},
-    {.nom = "Mlo", .genre = Texte, .cadre = "Frame2", .texte = "",
+    {.nom = "Mlo", .genre = Texte, .champ = Champ::Mlo, .cadre = "Frame2", .texte = "",
      .gauche = 1845, .haut = 525, .largeur = 570, .hauteur = 288, .tabIndex = 21,
      .longueurMax = 3, .accessible = "Minutes de longitude"},
-    {.nom = "Slo", .genre = Texte, .cadre = "Frame2", .texte = "0",
+    {.nom = "Slo", .genre = Texte, .champ = Champ::Slo, .cadre = "Frame2", .texte = "0",
      .gauche = 2625, .haut = 525, .largeur = 525, .hauteur = 288, .tabIndex = 22,
      .longueurMax = 3, .accessible = "Secondes de longitude"},
-    {.nom = "Elo", .genre = Liste, .cadre = "Frame2", .texte = "",
+    {.nom = "Elo", .genre = Liste, .champ = Champ::Elo, .cadre = "Frame2", .texte = "",
      .gauche = 3285, .haut = 525, .largeur = 795, .hauteur = 315, .tabIndex = 25,
      .accessible = "Longitude Est ou Ouest"},
     // The latitude row.
@@ -153,16 +157,16 @@ inline constexpr Element Elements[] = {
     {.nom = "Label1(0)", .genre = Etiquette, .cadre = "Frame2", .texte = "Latitude:",
      .gauche = 150, .haut = 1185, .largeur = 705, .hauteur = 255, .tabIndex = 36,
      .couleur = Bleu},
-    {.nom = "Dla", .genre = Texte, .cadre = "Frame2", .texte = "",
+    {.nom = "Dla", .genre = Texte, .champ = Champ::Dla, .cadre = "Frame2", .texte = "",
      .gauche = 1125, .haut = 1200, .largeur = 570, .hauteur = 288, .tabIndex = 26,
      .longueurMax = 3, .bulle = "Exemple 48 35 Nord", .accessible = "Degrés de latitude"},
-    {.nom = "Mla", .genre = Texte, .cadre = "Frame2", .texte = "",
+    {.nom = "Mla", .genre = Texte, .champ = Champ::Mla, .cadre = "Frame2", .texte = "",
      .gauche = 1845, .haut = 1200, .largeur = 570, .hauteur = 288, .tabIndex = 27,
      .longueurMax = 3, .accessible = "Minutes de latitude"},
-    {.nom = "Sla", .genre = Texte, .cadre = "Frame2", .texte = "0",
+    {.nom = "Sla", .genre = Texte, .champ = Champ::Sla, .cadre = "Frame2", .texte = "0",
      .gauche = 2625, .haut = 1200, .largeur = 570, .hauteur = 288, .tabIndex = 28,
      .longueurMax = 3, .accessible = "Secondes de latitude"},
-    {.nom = "Ela", .genre = Liste, .cadre = "Frame2", .texte = "",
+    {.nom = "Ela", .genre = Liste, .champ = Champ::Ela, .cadre = "Frame2", .texte = "",
      .gauche = 3285, .haut = 1200, .largeur = 780, .hauteur = 315, .tabIndex = 29,
      .accessible = "Latitude Nord ou Sud"},
     // The result row.
@@ -171,7 +175,7 @@ inline constexpr Element Elements[] = {
     {.nom = "Label2(2)", .genre = Etiquette, .cadre = "Frame2", .texte = "Locator :",
      .gauche = 2040, .haut = 1668, .largeur = 900, .hauteur = 324, .tabIndex = 30,
      .points = 9.75, .souligne = true, .couleur = Bleu},
-    {.nom = "TxtLocator", .genre = Texte, .cadre = "Frame2", .texte = "",
+    {.nom = "TxtLocator", .genre = Texte, .champ = Champ::TxtLocator, .cadre = "Frame2", .texte = "",
      .gauche = 3024, .haut = 1650, .largeur = 1212, .hauteur = 372, .tabIndex = 24,
      .points = 12, .couleur = Rvb{0, 0, 192}, .fond = Rvb{255, 255, 0}, .actif = false,
      .accessible = "Locator calculé", .plusLarge = "MM00WW"},
@@ -185,13 +189,13 @@ inline constexpr Element Elements[] = {
     {.nom = "Label1(13)", .genre = Etiquette, .cadre = "Frame3", .texte = "Locator de départ",
      .gauche = 30, .haut = 465, .largeur = 1575, .hauteur = 255, .tabIndex = 11,
      .couleur = Bleu},
-    {.nom = "MonLocator", .genre = Texte, .cadre = "Frame3", .texte = " ",
+    {.nom = "MonLocator", .genre = Texte, .champ = Champ::MonLocator, .cadre = "Frame3", .texte = " ",
      .gauche = 1560, .haut = 405, .largeur = 804, .hauteur = 300, .tabIndex = 2,
-     .longueurMax = 7, .accessible = "Locator de départ"},
-    {.nom = "MaLongi", .genre = Texte, .cadre = "Frame3", .texte = "",
+     .longueurMax = 7, .accessible = "Locator de départ", .locator = true},
+    {.nom = "MaLongi", .genre = Texte, .champ = Champ::MaLongi, .cadre = "Frame3", .texte = "",
      .gauche = 2400, .haut = 405, .largeur = 972, .hauteur = 300, .tabIndex = 4,
      .actif = false, .accessible = "Ma longitude", .plusLarge = "180° 117' Ouest"},
-    {.nom = "MaLati", .genre = Texte, .cadre = "Frame3", .texte = "",
+    {.nom = "MaLati", .genre = Texte, .champ = Champ::MaLati, .cadre = "Frame3", .texte = "",
      .gauche = 3408, .haut = 405, .largeur = 972, .hauteur = 300, .tabIndex = 6,
      .actif = false, .accessible = "Ma latitude", .plusLarge = "89° 58' Nord"},
     // The correspondent's row.
@@ -205,13 +209,13 @@ inline constexpr Element Elements[] = {
     {.nom = "Label1(14)", .genre = Etiquette, .cadre = "Frame3", .texte = "Locator d'arrvée",
      .gauche = 60, .haut = 960, .largeur = 1455, .hauteur = 255, .tabIndex = 12,
      .couleur = Bleu},
-    {.nom = "SonLocator", .genre = Texte, .cadre = "Frame3", .texte = "",
+    {.nom = "SonLocator", .genre = Texte, .champ = Champ::SonLocator, .cadre = "Frame3", .texte = "",
      .gauche = 1560, .haut = 915, .largeur = 804, .hauteur = 315, .tabIndex = 3,
-     .longueurMax = 7, .accessible = "Locator d'arrivée"},
-    {.nom = "SaLongi", .genre = Texte, .cadre = "Frame3", .texte = "",
+     .longueurMax = 7, .accessible = "Locator d'arrivée", .locator = true},
+    {.nom = "SaLongi", .genre = Texte, .champ = Champ::SaLongi, .cadre = "Frame3", .texte = "",
      .gauche = 2412, .haut = 930, .largeur = 960, .hauteur = 300, .tabIndex = 8,
      .actif = false, .accessible = "Sa longitude", .plusLarge = "180° 117' Ouest"},
-    {.nom = "SaLati", .genre = Texte, .cadre = "Frame3", .texte = "",
+    {.nom = "SaLati", .genre = Texte, .champ = Champ::SaLati, .cadre = "Frame3", .texte = "",
      .gauche = 3432, .haut = 930, .largeur = 936, .hauteur = 300, .tabIndex = 9,
      .actif = false, .accessible = "Sa latitude", .plusLarge = "89° 58' Nord"},
     // Buttons and results.
@@ -223,10 +227,10 @@ inline constexpr Element Elements[] = {
     {.nom = "Label1(15)", .genre = Etiquette, .cadre = "Frame3", .texte = " Azimut Degrés.",
      .gauche = 3210, .haut = 1320, .largeur = 1185, .hauteur = 255, .tabIndex = 13,
      .couleur = Bleu},
-    {.nom = "Distance", .genre = Texte, .cadre = "Frame3", .texte = "",
+    {.nom = "Distance", .genre = Texte, .champ = Champ::Distance, .cadre = "Frame3", .texte = "",
      .gauche = 2040, .haut = 1560, .largeur = 804, .hauteur = 300, .tabIndex = 10,
      .actif = false, .accessible = "Distance kilomètres", .plusLarge = "20038"},
-    {.nom = "Azimut", .genre = Texte, .cadre = "Frame3", .texte = "",
+    {.nom = "Azimut", .genre = Texte, .champ = Champ::Azimut, .cadre = "Frame3", .texte = "",
      .gauche = 3420, .haut = 1590, .largeur = 804, .hauteur = 300, .tabIndex = 7,
      .actif = false, .accessible = "Azimut degrés", .plusLarge = "360"},
     {.nom = "Command1", .genre = Bouton, .cadre = "Frame3", .texte = "C&alcul",
@@ -237,6 +241,18 @@ inline constexpr Element Elements[] = {
 #undef VANTREL_ESPACES_12
 #undef VANTREL_ESPACES_13
 #undef VANTREL_ESPACES_18
+
+/// The row of each of the program's fields, by the field's number (each has one, checked
+/// below).
+inline constexpr std::array<std::size_t, NombreChampsFenetre> RangsDesChamps = [] {
+    std::array<std::size_t, NombreChampsFenetre> rangs{};
+    for (std::size_t i = 0; i < std::size(Elements); ++i) {
+        if (Elements[i].champ) {
+            rangs[static_cast<std::size_t>(*Elements[i].champ)] = i;
+        }
+    }
+    return rangs;
+}();
 
 /// The row of a control, by name and kind. Where no row has that name and kind, a constant
 /// expression that asks for it does not compile.
@@ -285,6 +301,22 @@ consteval bool NomsEtIndexUniques() {
     return true;
 }
 
+// Each of the program's fields is one row, a text box or a list.
+consteval bool ChampsUnParUn() {
+    for (std::size_t c = 0; c < NombreChampsFenetre; ++c) {
+        const auto lignes = std::ranges::count_if(Elements, [&](const Element& e) {
+            return e.champ == static_cast<Champ>(c) && (e.genre == Texte || e.genre == Liste);
+        });
+        if (lignes != 1) {
+            return false;
+        }
+    }
+    return std::ranges::all_of(Elements, [](const Element& e) {
+        return !e.champ || static_cast<std::size_t>(*e.champ) < NombreChampsFenetre;
+    });
+}
+
+static_assert(ChampsUnParUn(), "each field must be exactly one text box or list row");
 static_assert(CadresAvantLeurContenu(), "a row's frame must be a frame row above it");
 static_assert(ResultatsMesures(), "each result box, and only they, need their widest text");
 static_assert(NomsEtIndexUniques(), "control names and tab indices must be unique");

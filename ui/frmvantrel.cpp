@@ -1,32 +1,25 @@
 #include "frmvantrel.h"
 
 #include "apparence.h"
+#include "boite_message.h"
+#include "centrage.h"
+#include "construction.h"
 #include "disposition.h"
 #include "rose.h"
 #include "vantrel/complements.h"
 #include "vantrel/controle.h"
 #include "vantrel/evenements.h"
 #include "vantrel/hemispheres.h"
+#include "vantrel/valeur.h"
 #include "zone_client.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QCoreApplication>
 #include <QFocusEvent>
-#include <QFontDatabase>
 #include <QIcon>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 #include <QTimer>
-#include <QWindow>
 
 namespace vantrel::ui {
 
@@ -35,47 +28,6 @@ namespace {
 QString EnQString(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
-
-// A prompt: the text alone, one OK button, no picture anywhere. Qt sizes a message box to its
-// contents; this one is widened to what its title needs on a window manager's title bar, beside
-// the icon and the buttons there, which Qt leaves out.
-class BoiteMessage : public QMessageBox {
-public:
-    BoiteMessage(const QString& titre, const QString& texte, QWidget* parent)
-        : QMessageBox(QMessageBox::NoIcon, titre, texte, QMessageBox::Ok, parent) {
-        button(QMessageBox::Ok)->setIcon({});
-    }
-
-protected:
-    // Qt sizes the box when it is shown and again at each layout request: widened after it.
-    void showEvent(QShowEvent* evenement) override {
-        QMessageBox::showEvent(evenement);
-        Elargit();
-    }
-    bool event(QEvent* evenement) override {
-        const bool traite = QMessageBox::event(evenement);
-        if (evenement->type() == QEvent::LayoutRequest) {
-            Elargit();
-        }
-        return traite;
-    }
-
-private:
-    void Elargit() {
-        // The bar's icon, minimise, maximise and close buttons, each about as wide as the bar is
-        // high, and as much again for the space the bar keeps around its title.
-        constexpr int CasesDeLaBarre = 5;
-        const int largeur =
-            QFontMetrics(QFontDatabase::systemFont(QFontDatabase::TitleFont))
-                .horizontalAdvance(windowTitle()) +
-            CasesDeLaBarre * style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
-        if (width() < largeur) {
-            setFixedWidth(largeur);
-            // The request that asks, which would size it back.
-            QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
-        }
-    }
-};
 
 } // namespace
 
@@ -96,27 +48,31 @@ FrmVantrel::FrmVantrel(QWidget* parent)
     auto* zoneClient = new QWidget(this);
     zoneClient->setFixedSize(TailleClient());
     setCentralWidget(zoneClient);
-    const std::vector<QWidget*> widgets = Construit(zoneClient);
-    ui_ = ControlesDe(widgets);
+    widgets_ = Construit(zoneClient);
+    cmd_ = Controle<Rang("Cmd", Bouton)>(widgets_);
+    command1_ = Controle<Rang("Command1", Bouton)>(widgets_);
+    cmdEfface_ = Controle<Rang("CmdEfface", Bouton)>(widgets_);
+    image1_ = Controle<Rang("Image1", Image)>(widgets_);
+    rose_ = Controle<Rang("Rose", Ligne)>(widgets_);
 
     QAction* quitter = menuBar()->addAction(QStringLiteral("&Quitter"), this, &QWidget::close);
     quitter->setObjectName(QStringLiteral("Mnu_Quitter"));
     // Nothing follows a resize: the window keeps the size of its contents.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(ui_.cmd, &QPushButton::clicked, this, &FrmVantrel::Cmd_Click);
-    connect(ui_.command1, &QPushButton::clicked, this, &FrmVantrel::Command1_Click);
-    connect(ui_.cmdEfface, &QPushButton::clicked, this, &FrmVantrel::CmdEfface_Click);
+    connect(cmd_, &QPushButton::clicked, this, &FrmVantrel::Cmd_Click);
+    connect(command1_, &QPushButton::clicked, this, &FrmVantrel::Command1_Click);
+    connect(cmdEfface_, &QPushButton::clicked, this, &FrmVantrel::CmdEfface_Click);
 
     for (std::size_t arret : OrdreClavier()) {
-        widgets[arret]->installEventFilter(this);
+        widgets_[arret]->installEventFilter(this);
     }
 
     RemplaceInvite({});
     Form_Load();
-    AjusteResultatsEtListes(widgets);
+    AjusteResultatsEtListes(widgets_);
     DecritResultats();
-    widgets[OrdreClavier().front()]->setFocus();
+    widgets_[OrdreClavier().front()]->setFocus();
 }
 
 void FrmVantrel::RemplaceInvite(Invite invite) {
@@ -128,46 +84,13 @@ void FrmVantrel::RemplaceInvite(Invite invite) {
 }
 
 QLineEdit* FrmVantrel::Boite(Champ champ) const {
-    switch (champ) {
-    case Champ::MonLocator:
-        return ui_.monLocator;
-    case Champ::SonLocator:
-        return ui_.sonLocator;
-    case Champ::MaLati:
-        return ui_.maLati;
-    case Champ::MaLongi:
-        return ui_.maLongi;
-    case Champ::SaLati:
-        return ui_.saLati;
-    case Champ::SaLongi:
-        return ui_.saLongi;
-    case Champ::Distance:
-        return ui_.distance;
-    case Champ::Azimut:
-        return ui_.azimut;
-    case Champ::Dlo:
-        return ui_.dlo;
-    case Champ::Mlo:
-        return ui_.mlo;
-    case Champ::Slo:
-        return ui_.slo;
-    case Champ::Dla:
-        return ui_.dla;
-    case Champ::Mla:
-        return ui_.mla;
-    case Champ::Sla:
-        return ui_.sla;
-    case Champ::TxtLocator:
-        return ui_.txtLocator;
-    case Champ::Elo:
-    case Champ::Ela:
-        break;
-    }
-    return nullptr;
+    const std::size_t rang = RangsDesChamps[static_cast<std::size_t>(champ)];
+    return Elements[rang].genre == Genre::Texte ? static_cast<QLineEdit*>(widgets_[rang]) : nullptr;
 }
 
 QComboBox* FrmVantrel::Liste(Champ champ) const {
-    return champ == Champ::Elo ? ui_.elo : champ == Champ::Ela ? ui_.ela : nullptr;
+    const std::size_t rang = RangsDesChamps[static_cast<std::size_t>(champ)];
+    return Elements[rang].genre == Genre::Liste ? static_cast<QComboBox*>(widgets_[rang]) : nullptr;
 }
 
 std::string FrmVantrel::LitChamp(Champ champ) const {
@@ -186,7 +109,7 @@ void FrmVantrel::EcritChamp(Champ champ, std::string_view texte) {
     Boite(champ)->setText(nouveau);
     if (champ == Champ::Azimut) {
         // Every assignment redraws, even of the same text (setText then signals nothing).
-        ui_.rose->Azimut_Change(nouveau);
+        rose_->setAzimut(ValeurTexte(texte));
     }
 }
 
@@ -204,23 +127,27 @@ void FrmVantrel::DecritResultats() {
                                        : boite->text() + QStringLiteral("\nsoit ") +
                                              EnQString(NotationUsuelle(degres, minutes, latitude));
     };
-    const Calcul& calcul = etat_.calcul;
+    const Calcul calcul = etat_.calcul.value_or(Calcul{});
     const TextesComplements textes =
-        DecritCalcul(ui_.azimut->text().isEmpty() ? std::nullopt : std::optional(calcul.chemin));
+        DecritCalcul(etat_.calcul ? std::optional(calcul.chemin) : std::nullopt);
     const std::pair<QLineEdit*, QString> bulles[] = {
-        {ui_.maLati, position(ui_.maLati, etat_.MaLatDeg, etat_.MaLatMin, true)},
-        {ui_.maLongi, position(ui_.maLongi, etat_.MaLonDeg, etat_.MaLonMin, false)},
-        {ui_.saLati, position(ui_.saLati, calcul.SaLatDeg, calcul.SaLatMin, true)},
-        {ui_.saLongi, position(ui_.saLongi, calcul.SaLonDeg, calcul.SaLonMin, false)},
-        {ui_.distance, EnQString(textes.distance)},
-        {ui_.azimut, EnQString(textes.azimut)},
-        {ui_.txtLocator, ui_.txtLocator->text()},
+        {Boite(Champ::MaLati),
+         position(Boite(Champ::MaLati), etat_.MaLatDeg, etat_.MaLatMin, true)},
+        {Boite(Champ::MaLongi),
+         position(Boite(Champ::MaLongi), etat_.MaLonDeg, etat_.MaLonMin, false)},
+        {Boite(Champ::SaLati),
+         position(Boite(Champ::SaLati), calcul.SaLatDeg, calcul.SaLatMin, true)},
+        {Boite(Champ::SaLongi),
+         position(Boite(Champ::SaLongi), calcul.SaLonDeg, calcul.SaLonMin, false)},
+        {Boite(Champ::Distance), EnQString(textes.distance)},
+        {Boite(Champ::Azimut), EnQString(textes.azimut)},
+        {Boite(Champ::TxtLocator), Boite(Champ::TxtLocator)->text()},
     };
     for (const auto& [boite, bulle] : bulles) {
         boite->setToolTip(bulle);
         boite->setAccessibleDescription(bulle);
     }
-    ui_.image1->setAccessibleDescription(EnQString(textes.description));
+    image1_->setAccessibleDescription(EnQString(textes.description));
 }
 
 void FrmVantrel::Form_Load() {
@@ -228,45 +155,14 @@ void FrmVantrel::Form_Load() {
     // The native window, so that the frame around it is known where the system tells it
     // before the window shows (Windows).
     winId();
-    Centre();
+    new Centrage(this);
 
-    for (std::string_view mot : hemisphere::Longitude) {
-        ui_.elo->addItem(EnQString(mot));
-    }
-    for (std::string_view mot : hemisphere::Latitude) {
-        ui_.ela->addItem(EnQString(mot));
-    }
-    ui_.elo->setCurrentIndex(-1);
-    ui_.ela->setCurrentIndex(-1);
-}
-
-void FrmVantrel::Centre() {
-    // The window as the user sees it, frame and title bar included, centred on its screen: the
-    // frame as the native window last heard of it from the system. Once shown, the native
-    // window is placed itself, from that same frame (the widget's own idea of its frame can
-    // lag behind).
-    QWindow* fenetre = windowHandle();
-    QRect cadre = fenetre->frameGeometry();
-    cadre.moveCenter(screen()->geometry().center());
-    cadreCentre_ = cadre.size();
-    placeDemandee_ = cadre.topLeft();
-    if (isVisible()) {
-        const QMargins bords = fenetre->frameMargins();
-        fenetre->setPosition(cadre.topLeft() + QPoint(bords.left(), bords.top()));
-    } else {
-        move(cadre.topLeft());
-    }
-}
-
-void FrmVantrel::SuitLeCadre(bool deplacee) {
-    if (!suitLeCadre_ || !isVisible()) {
-        return;
-    }
-    const QRect cadre = windowHandle()->frameGeometry();
-    if (cadre.size() != cadreCentre_) {
-        Centre();
-    } else if (deplacee && cadre.topLeft() != placeDemandee_) {
-        suitLeCadre_ = false; // moved by the user: his place from now on
+    for (const auto& [champ, mots] : {std::pair{Champ::Elo, hemisphere::Longitude},
+                                      std::pair{Champ::Ela, hemisphere::Latitude}}) {
+        for (std::string_view mot : mots) {
+            Liste(champ)->addItem(EnQString(mot));
+        }
+        Liste(champ)->setCurrentIndex(-1);
     }
 }
 
@@ -282,7 +178,7 @@ void FrmVantrel::Command1_Click() {
 }
 
 void FrmVantrel::CmdEfface_Click() {
-    EffaceLocators(*this);
+    EffaceLocators(etat_, *this);
     DecritResultats();
 }
 
@@ -307,61 +203,16 @@ void FrmVantrel::MonLocator_LostFocus(Qt::FocusReason raison) {
     // forgets it.
     pressionAIgnorer_ = true;
     QTimer::singleShot(0, this, [this] { pressionAIgnorer_ = false; });
-    if (cible != ui_.command1) {
+    if (cible != command1_) {
         QTimer::singleShot(0, cible,
                            [bouton = static_cast<QPushButton*>(cible)] { bouton->click(); });
     }
 }
 
-bool FrmVantrel::Locator_KeyPress(QObject* champ, QKeyEvent* touche) {
-    const QString texte = touche->text();
-    if (texte.size() != 1) {
-        return false;
-    }
-    // The keystroke rule changes a to z alone, whose codes are the same in every code page.
-    const char16_t code = texte.front().unicode();
-    if (code > 0x7F) {
-        return false;
-    }
-    const std::int16_t KeyAscii = MetMajuscule(static_cast<std::int16_t>(code));
-    if (KeyAscii == code) {
-        return false;
-    }
-    QKeyEvent remplacee(touche->type(), touche->key(), touche->modifiers(),
-                        touche->nativeScanCode(), touche->nativeVirtualKey(),
-                        touche->nativeModifiers(), QString(QChar(KeyAscii)), touche->isAutoRepeat(),
-                        touche->count());
-    QCoreApplication::sendEvent(champ, &remplacee);
-    touche->setAccepted(remplacee.isAccepted());
-    return true;
-}
-
-bool FrmVantrel::event(QEvent* evenement) {
-    const bool traite = QMainWindow::event(evenement);
-    switch (evenement->type()) {
-    case QEvent::Show:
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::WindowActivate:
-    case QEvent::Paint:
-        SuitLeCadre(evenement->type() == QEvent::Move);
-        break;
-    default:
-        break;
-    }
-    return traite;
-}
-
 bool FrmVantrel::eventFilter(QObject* objet, QEvent* evenement) {
-    const bool champLocator = objet == ui_.monLocator || objet == ui_.sonLocator;
     switch (evenement->type()) {
-    case QEvent::KeyPress:
-        if (champLocator) {
-            return Locator_KeyPress(objet, static_cast<QKeyEvent*>(evenement));
-        }
-        break;
     case QEvent::FocusOut:
-        if (objet == ui_.monLocator) {
+        if (objet == Boite(Champ::MonLocator)) {
             MonLocator_LostFocus(static_cast<QFocusEvent*>(evenement)->reason());
         }
         break;

@@ -2,16 +2,21 @@
 // arithmetic and shows what they write.
 #pragma once
 
-#include "construction.h"
 #include "vantrel/champs.h"
 #include "vantrel/etat_calcul.h"
 
 #include <QMainWindow>
 #include <functional>
+#include <vector>
 
-class QKeyEvent;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace vantrel::ui {
+
+class Rose;
 
 class FrmVantrel : public QMainWindow, public InterfaceChamps {
     Q_OBJECT
@@ -30,7 +35,6 @@ public:
     void AfficheMessage(std::string_view invite) override;
 
 protected:
-    bool event(QEvent* evenement) override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
@@ -39,23 +43,21 @@ private:
     void Command1_Click();
     void CmdEfface_Click();
     void MonLocator_LostFocus(Qt::FocusReason raison);
-    bool Locator_KeyPress(QObject* champ, QKeyEvent* touche);
     QLineEdit* Boite(Champ champ) const;
     QComboBox* Liste(Champ champ) const;
     void DecritResultats();
-    void Centre();
-    void SuitLeCadre(bool deplacee);
 
-    Controles ui_;
+    // The layout's widgets, row by row; the program's fields among them are found by their
+    // rows, the buttons and pictures the handlers use are these.
+    std::vector<QWidget*> widgets_;
+    QPushButton* cmd_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QPushButton* cmdEfface_ = nullptr;
+    QLabel* image1_ = nullptr;
+    Rose* rose_ = nullptr;
+
     EtatCalcul etat_;
     Invite invite_;
-
-    // The frame's size when the window was last centred, and the place asked for then. An X11
-    // window manager frames the window once it is shown: each time the frame changes size the
-    // window is centred again, until the user moves it himself.
-    QSize cadreCentre_;
-    QPoint placeDemandee_;
-    bool suitLeCadre_ = true;
 
     // The mouse press that moved the focus out of MonLocator was answered by a rejection
     // prompt: it must not go on to act on the control it landed on.

@@ -54,24 +54,25 @@ Chemin CalculeChemin(double MaLatRad, double MaLonRad, double SaLatRad, double S
     Chemin chemin{};
     // Spherical law of cosines on the co-latitudes; one place is exactly 1.
     const bool confondus = MaLatRad == SaLatRad && MaLonRad == SaLonRad;
-    chemin.CosDist = confondus ? 1
+    const double CosDist = confondus
+                               ? 1
                                : std::cos(MaLonRad - SaLonRad) * std::sin(Pi / 2 - SaLatRad) *
                                          std::sin(Pi / 2 - MaLatRad) +
                                      std::cos(Pi / 2 - SaLatRad) * std::cos(Pi / 2 - MaLatRad);
-    chemin.AngleDist = ArcCosinus(chemin.CosDist);
+    chemin.AngleDist = ArcCosinus(CosDist);
     chemin.kilometres = ArrondiDistance(KilometresCheminCourt(chemin.AngleDist));
 
     if (chemin.AngleDist == 0) {
         // One place: no direction to point in.
-        chemin.CosAzimut = 1;
-        chemin.AngleAzimut = 0;
         chemin.azimut = 0;
         return chemin;
     }
-    chemin.CosAzimut = (std::sin(SaLatRad) - std::sin(MaLatRad) * std::cos(chemin.AngleDist)) /
-                       std::sin(chemin.AngleDist) / std::cos(MaLatRad);
-    chemin.AngleAzimut = ArcCosinus(chemin.CosAzimut);
-    const auto degres = static_cast<int>(math_floor(chemin.AngleAzimut * 180 / Pi));
+    const double CosAzimut =
+        (std::sin(SaLatRad) - std::sin(MaLatRad) * std::cos(chemin.AngleDist)) /
+        std::sin(chemin.AngleDist) / std::cos(MaLatRad);
+    // The angle from north, 0 to Pi, either side.
+    const double AngleAzimut = ArcCosinus(CosAzimut);
+    const auto degres = static_cast<int>(math_floor(AngleAzimut * 180 / Pi));
     // East along the short great circle: the angle as it is; otherwise measured the other way
     // round (due north, equal longitudes, shows 360).
     chemin.azimut = VersEst(MaLonRad, SaLonRad) ? degres : static_cast<int>(TourComplet) - degres;

@@ -1,6 +1,5 @@
 #include "vantrel/evenements.h"
 
-#include "vantrel/constantes.h"
 #include "vantrel/distance.h"
 #include "vantrel/hemispheres.h"
 #include "vantrel/messages.h"
@@ -28,7 +27,6 @@ void PositionMonLocator(const Locator& locator, EtatCalcul& etat, InterfaceChamp
     etat.MaLatMin = latitude.minutes;
     etat.MaLonDeg = longitude.degres;
     etat.MaLonMin = longitude.minutes;
-    etat.Hemisphere = longitude.hemisphere;
     etat.MonLocatorAccepte = locator.texte();
 
     champs.EcritChamp(Champ::MaLati, TexteCoordonnee(latitude));
@@ -43,24 +41,17 @@ void tally(EtatCalcul& etat, InterfaceChamps& champs) {
     }
     const CoordonneeLocator latitude = LatitudeLocator(*verdict.locator);
     const CoordonneeLocator longitude = LongitudeLocator(*verdict.locator);
-    const double MaLatRad = EnRadians(etat.MaLatDeg, etat.MaLatMin);
-    const double MaLonRad = EnRadians(etat.MaLonDeg, etat.MaLonMin);
-    const double SaLatRad = EnRadians(latitude.degres, latitude.minutes);
-    const double SaLonRad = EnRadians(longitude.degres, longitude.minutes);
     const Calcul calcul{
         .SaLatDeg = latitude.degres,
         .SaLatMin = latitude.minutes,
         .SaLonDeg = longitude.degres,
         .SaLonMin = longitude.minutes,
-        .MaLatRad = MaLatRad,
-        .MaLonRad = MaLonRad,
-        .SaLatRad = SaLatRad,
-        .SaLonRad = SaLonRad,
-        .chemin = CalculeChemin(MaLatRad, MaLonRad, SaLatRad, SaLonRad),
-        .Pi = Pi,
+        .chemin = CalculeChemin(EnRadians(etat.MaLatDeg, etat.MaLatMin),
+                                EnRadians(etat.MaLonDeg, etat.MaLonMin),
+                                EnRadians(latitude.degres, latitude.minutes),
+                                EnRadians(longitude.degres, longitude.minutes)),
     };
     etat.calcul = calcul;
-    etat.Hemisphere = longitude.hemisphere;
 
     champs.EcritChamp(Champ::SaLati, TexteCoordonnee(latitude));
     champs.EcritChamp(Champ::SaLongi, TexteCoordonnee(longitude));
@@ -127,7 +118,8 @@ void DemandeLocator(InterfaceChamps& champs, const FormatNombres& format) {
     champs.EcritChamp(Champ::TxtLocator, *resultat);
 }
 
-void EffaceLocators(InterfaceChamps& champs) {
+void EffaceLocators(EtatCalcul& etat, InterfaceChamps& champs) {
+    etat.calcul.reset();
     for (Champ champ : {Champ::MonLocator, Champ::SonLocator, Champ::MaLongi, Champ::SaLongi,
                         Champ::MaLati, Champ::SaLati, Champ::Distance, Champ::Azimut}) {
         champs.EcritChamp(champ, "");

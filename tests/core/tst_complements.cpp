@@ -1,6 +1,7 @@
 // What the tooltips add to a result: the long path, statute miles, compass points.
 #include "champs_enregistres.h"
 #include "vantrel/complements.h"
+#include "vantrel/constantes.h"
 #include "vantrel/evenements.h"
 
 #include <cmath>
@@ -43,7 +44,7 @@ TEST(CheminLong, DemiTourEtResteDuTour) {
         const int inverse = AzimutCheminLong(azimut);
         EXPECT_TRUE(inverse >= 0 && inverse < 360 && (inverse - azimut + 540) % 360 == 0) << azimut;
     }
-    for (double court : {0.0, 0.4, 6126.3, 20038.29}) {
+    for (double court : {0.0, 0.4, 6126.3, CirconferenceTerre / 2}) {
         // The international mile is 1.609344 km.
         EXPECT_NEAR(Milles(court), court / 1.609344, 0.5 + 1e-3) << court;
     }
@@ -56,7 +57,7 @@ TEST(DecritCalcul, LesTextesDesBullesApresUnCalcul) {
         champs[Champ::MonLocator] = mon;
         champs[Champ::SonLocator] = son;
         DemandeDistance(etat, champs);
-        return DecritCalcul(etat.calcul.chemin);
+        return DecritCalcul(etat.calcul->chemin);
     };
     // Due north, a 36th of the circumference: 1113.24 km, 691.7 miles; the long path leaves
     // due south for the rest of the way round.

@@ -1,6 +1,7 @@
 // From degrees, minutes and seconds to a locator, and the numbers as the user types them.
 #include "centre_locator.h"
 #include "vantrel/coordonnees.h"
+#include "vantrel/valeur.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -116,6 +117,20 @@ TEST(Nombres, CommeLeLecteurDeLaLangue) {
                     << '"' << texte << "\" with '" << format.separateurDecimal << "'";
             }
         }
+    }
+}
+
+// The needle's reading of the azimuth: from the start of the text, blanks skipped wherever they
+// stand, "." alone as decimal separator.
+TEST(Nombres, LaValeurQuOnDonneALAiguille) {
+    // clang-format off
+    const std::pair<const char*, double> cas[] = {
+        {"", 0}, {"12abc", 12}, {"\t4\n5 ", 45}, {"1 . 5", 1.5}, {"3,5", 3}, {"0.5.5", 0.5},
+        {".", 0}, {"-90", -90}, {"+7", 7}, {"4500E-2", 45}, {"1d2", 100}, {"2e+x", 2},
+        {"1e999", 0}, {"\r45", 0}, {".25", 0.25}, {"295°", 295}};
+    // clang-format on
+    for (const auto& [texte, valeur] : cas) {
+        EXPECT_EQ(ValeurTexte(texte), valeur) << '"' << texte << '"';
     }
 }
 

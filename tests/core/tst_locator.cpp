@@ -2,7 +2,6 @@
 // accepted locator.
 #include "textes_du_programme.h"
 #include "vantrel/controle.h"
-#include "vantrel/messages.h"
 #include "vantrel/position.h"
 #include "vantrel/texte.h"
 
@@ -33,7 +32,7 @@ TEST(Verification, LeLocatorOuLaPremiereRegleEnfreinte) {
     // clang-format off
     const std::pair<std::string, std::string> cas[] = {
         {" jn38dm  ", "JN38DM"}, {"AA00AA", "AA00AA"}, {"RR99XX", "RR99XX"},
-        {"", std::string(messages::LocatorVide)}, {"   ", std::string(messages::LocatorVide)},
+        {"", std::string(essais::LocatorVide)}, {"   ", std::string(essais::LocatorVide)},
         // Only spaces are trimmed: a tab counts.
         {"JN38D", Longueur("JN38D")}, {"\tJN38DM", Longueur("\tJN38DM")},
         {"jn38dmx", Longueur("JN38DMX")},

@@ -1,5 +1,5 @@
-// The dial: how the needle reads the azimuth text, where each redraw puts it and what it
-// paints; the picture the window shows, whose face sits where the needle's geometry says it does.
+// The dial: where each redraw puts the needle and what it paints; the picture the window
+// shows, whose face sits where the needle's geometry says it does.
 #include "geometrie_cadran.h"
 #include "rose.h"
 #include "twips.h"
@@ -11,32 +11,18 @@
 #include <numbers>
 
 using vantrel::ui::Rose;
-using vantrel::ui::ValeurTexte;
 namespace cadran = vantrel::cadran;
 
 class TstCadran : public QObject {
     Q_OBJECT
 
 private slots:
-    // From the start of the text, blanks skipped, "." alone as decimal separator.
-    void lecture() {
-        // clang-format off
-        const std::pair<const char*, double> cas[] = {
-            {"", 0}, {"12abc", 12}, {"\t4\n5 ", 45}, {"1 . 5", 1.5}, {"3,5", 3}, {"0.5.5", 0.5},
-            {".", 0}, {"-90", -90}, {"4500E-2", 45}, {"1d2", 100}, {"2e+x", 2}, {"1e999", 0},
-            {"\r45", 0}};
-        // clang-format on
-        for (const auto& [texte, valeur] : cas) {
-            QCOMPARE(ValeurTexte(QString::fromLatin1(texte)), valeur);
-        }
-    }
-
     // Every whole azimuth, and some beyond a turn: the needle turns round the pivot, keeps its
     // length and points along the azimuth, clockwise from the top.
     void trace() {
         for (int degres = -360; degres <= 720; ++degres) {
             Rose rose(QLineF(1155, 465, 1155, 1101), nullptr);
-            rose.Azimut_Change(QString::number(degres));
+            rose.setAzimut(degres);
             const QLineF ligne = rose.twips();
             QCOMPARE(ligne.p2(), QPointF(cadran::PivotX, cadran::PivotY));
             QVERIFY(std::abs(ligne.length() - cadran::LongueurAiguille) < 0.01);
@@ -61,21 +47,21 @@ private slots:
             }
         } compteur;
         rose->installEventFilter(&compteur);
-        rose->Azimut_Change(u"90");
+        rose->setAzimut(90);
         QTRY_VERIFY(compteur.peintures > 0);
     }
 
     // On a black frame the needle is white, 3 pixels wide across its line, with smoothed edges;
     // its overlay draws nothing else.
     void peintEnBlancLisseSur3Pixels() {
-        for (const char* azimut : {"90", "60", "273"}) {
+        for (double azimut : {90, 60, 273}) {
             QWidget cadre;
             cadre.resize(160, 150);
             cadre.setAutoFillBackground(true);
             cadre.setPalette(QPalette(Qt::black));
             auto* rose = new Rose(QLineF(), &cadre);
             rose->setGeometry(cadre.rect());
-            rose->Azimut_Change(QString::fromLatin1(azimut));
+            rose->setAzimut(azimut);
             const QImage image = cadre.grab().toImage();
             const QLineF ligne(vantrel::ui::EnPixels(rose->twips().p2()),
                                vantrel::ui::EnPixels(rose->twips().p1()));

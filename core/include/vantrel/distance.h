@@ -8,12 +8,10 @@ namespace vantrel {
 /// A coordinate in degrees and minutes, in radians (computed with the ten-decimal Pi).
 double EnRadians(std::int16_t degres, double minutes);
 
-/// The path from one position to another, and the angles it was computed from.
+/// The path from one position to another: its angle, from which the long path and the miles
+/// are worked out, and the two numbers shown.
 struct Chemin {
-    double CosDist;       // cosine of the angle at the earth's centre
-    double AngleDist;     // that angle, radians
-    double CosAzimut;     // cosine of the initial azimuth
-    double AngleAzimut;   // the azimuth's angle from north, radians, 0 to Pi
+    double AngleDist;     // the angle at the earth's centre, radians
     long long kilometres; // the distance as shown: rounded half up
     int azimut;           // the azimuth as shown: whole degrees, 1 to 360 (0 for one place)
 };

@@ -6,24 +6,19 @@
 #include "vantrel/distance.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vantrel {
 
-/// What tally computed last: the correspondent's square, both positions in radians and the path
-/// between them (CosDist, AngleDist, CosAzimut, AngleAzimut, and the numbers shown). Recorded
-/// by one assignment, so that no part of it is older than another.
+/// What tally computed last: the correspondent's square and the path to it. Recorded by one
+/// assignment, so that no part of it is older than another.
 struct Calcul {
     std::int16_t SaLatDeg = 0;
     double SaLatMin = 0;
     std::int16_t SaLonDeg = 0;
     double SaLonMin = 0;
-    double MaLatRad = 0;
-    double MaLonRad = 0;
-    double SaLatRad = 0;
-    double SaLonRad = 0;
     Chemin chemin{};
-    double Pi = 0;
 };
 
 struct EtatCalcul {
@@ -34,11 +29,9 @@ struct EtatCalcul {
     std::int16_t MaLonDeg = 0;
     double MaLonMin = 0;
 
-    /// The last computation; zero before the first.
-    Calcul calcul;
-
-    /// The last hemisphere word built ("Nord", "Sud", "Est" or "Ouest"). Kept as a record.
-    std::string Hemisphere;
+    /// The computation the window shows: none before the first, nor once the fields that
+    /// showed it are cleared.
+    std::optional<Calcul> calcul;
 
     /// The user's locator last accepted (upper-case, six characters); empty before the first.
     std::string MonLocatorAccepte;

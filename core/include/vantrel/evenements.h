@@ -35,7 +35,8 @@ void DemandeDistance(EtatCalcul& etat, InterfaceChamps& champs);
 /// shows the locator in TxtLocator.
 void DemandeLocator(InterfaceChamps& champs, const FormatNombres& format);
 
-/// The clear button: empties the locator side of the window, Azimut last.
-void EffaceLocators(InterfaceChamps& champs);
+/// The clear button: empties the locator side of the window, Azimut last, and forgets the
+/// computation those fields showed.
+void EffaceLocators(EtatCalcul& etat, InterfaceChamps& champs);
 
 } // namespace vantrel
