@@ -64,22 +64,11 @@ void TstFrmVantrel::textesAffiches() {
     QCOMPARE(w("Dla")->toolTip(), QStringLiteral("Exemple 48 35 Nord"));
 }
 
-// Each prompt, reached as the user reaches it (every refused character's, to the letter, in
-// tests/core/tst_locator.cpp).
+// The prompts no other case of this suite reaches, as the user reaches them (every refusal of
+// a locator is held to the letter in tests/core/tst_locator.cpp).
 void TstFrmVantrel::invitesALaLettre() {
-    // Leaving MonLocator with its starting space alone, then with each kind of fault.
-    touche(Qt::Key_Tab);
-    touche(Qt::Key_Tab);
-    for (const char* saisie : {"jn3", "js38dm", "jn38dy"}) {
-        remplace("MonLocator", saisie);
-        touche(Qt::Key_Tab);
-    }
-    QCOMPARE(invites,
-             (QStringList{Q(vantrel::essais::LocatorVide), Q(vantrel::essais::Longueur("JN3")),
-                          Q(vantrel::essais::Refus('S', 2)), Q(vantrel::essais::Refus('Y', 6))}));
     // The distance asked with no locator of one's own, then with no correspondent; a locator
     // asked with nothing typed.
-    ouvre();
     clique("CmdEfface");
     clique("Command1");
     remplace("MonLocator", "jn38dm");
