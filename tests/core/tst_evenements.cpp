@@ -8,10 +8,10 @@
 namespace vantrel {
 namespace {
 
-using essais::ChampsEnregistres;
 using essais::Ecrit;
 using essais::Invite;
 using Journal = std::vector<essais::Evenement>;
+using enum Champ;
 
 // An earlier locator was accepted first: it must never serve for another text in the field,
 // and a refused click computes and keeps nothing.
@@ -21,34 +21,29 @@ TEST(DemandeDistance, SeulementDepuisLesLocatorsQueMontrentLesChamps) {
     const std::tuple<const char*, const char*, Journal> cas[] = {
         {"JN38DM",
          "jo38dm",
-         {Ecrit(Champ::SonLocator, "JO38DM"), Ecrit(Champ::SaLati, "58° 31' Nord"),
-          Ecrit(Champ::SaLongi, "6° 17' Est"), Ecrit(Champ::Distance, "1113"),
-          Ecrit(Champ::Azimut, "360"), Ecrit(Champ::Azimut, "360")}},
+         {Ecrit(SonLocator, "JO38DM"), Ecrit(SaLati, "58° 31' Nord"), Ecrit(SaLongi, "6° 17' Est"),
+          Ecrit(Distance, "1113"), Ecrit(Azimut, "360"), Ecrit(Azimut, "360")}},
         {"jo38dm",
          "JN38DM",
-         {Ecrit(Champ::SonLocator, "JN38DM"), Ecrit(Champ::MaLati, "58° 31' Nord"),
-          Ecrit(Champ::MaLongi, "6° 17' Est"), Ecrit(Champ::SaLati, "48° 31' Nord"),
-          Ecrit(Champ::SaLongi, "6° 17' Est"), Ecrit(Champ::Distance, "1113"),
-          Ecrit(Champ::Azimut, "180"), Ecrit(Champ::Azimut, "180")}},
-        {"",
-         "fn20xr",
-         {Ecrit(Champ::SonLocator, "FN20XR"), Invite(std::string(essais::MonLocatorVide))}},
-        {"JN38DM", "", {Ecrit(Champ::SonLocator, ""), Invite(std::string(essais::SonLocatorVide))}},
-        {"JN38DM", "JN38", {Ecrit(Champ::SonLocator, "JN38"), Invite(essais::Longueur("JN38"))}}};
+         {Ecrit(SonLocator, "JN38DM"), Ecrit(MaLati, "58° 31' Nord"), Ecrit(MaLongi, "6° 17' Est"),
+          Ecrit(SaLati, "48° 31' Nord"), Ecrit(SaLongi, "6° 17' Est"), Ecrit(Distance, "1113"),
+          Ecrit(Azimut, "180"), Ecrit(Azimut, "180")}},
+        {"", "fn20xr", {Ecrit(SonLocator, "FN20XR"), Invite(essais::MonLocatorVide)}},
+        {"JN38DM", "", {Ecrit(SonLocator, ""), Invite(essais::SonLocatorVide)}},
+        {"JN38DM", "JN38", {Ecrit(SonLocator, "JN38"), Invite(essais::Longueur("JN38"))}}};
     for (const auto& [mon, son, journal] : cas) {
         EtatCalcul etat;
-        ChampsEnregistres champs;
-        champs[Champ::MonLocator] = "JN38DM";
+        essais::ChampsEnregistres champs;
+        champs[MonLocator] = "JN38DM";
         QuitteMonLocator(etat, champs);
-        champs[Champ::MonLocator] = mon;
-        champs[Champ::SonLocator] = son;
-        const EtatCalcul avant = etat;
+        champs[MonLocator] = mon;
+        champs[SonLocator] = son;
         champs.journal.clear();
         DemandeDistance(etat, champs);
         EXPECT_EQ(champs.journal, journal) << mon << " -> " << son;
-        if (champs[Champ::Distance].empty()) {
+        if (champs[Distance].empty()) {
             EXPECT_FALSE(etat.calcul.has_value());
-            EXPECT_EQ(etat.MonLocatorAccepte, avant.MonLocatorAccepte);
+            EXPECT_EQ(etat.MonLocatorAccepte, "JN38DM");
         }
     }
 }
@@ -59,18 +54,16 @@ TEST(DemandeDistance, SeulementDepuisLesLocatorsQueMontrentLesChamps) {
 // and North, 238.4° and 124.6°, are LM94EO.
 TEST(DemandeLocator, SeulementLesMotsDesListes) {
     const std::tuple<const char*, const char*, Journal> cas[] = {
-        {"Ouest", "Sud", {Ecrit(Champ::TxtLocator, "GF05TJ")}},
-        {"Est", "Nord", {Ecrit(Champ::TxtLocator, "LM94EO")}},
-        {"ouest", "Sud", {Invite("Saise incorrect ")}},
-        {"Ouest", "Sud ", {Invite("Saise incorrect ")}},
-        {"Ouest", "Nord ", {Invite("Saise incorrect ")}},
-        {"Sud", "Ouest", {Invite("Saise incorrect ")}},
-        {"West", "South", {Invite("Saise incorrect ")}}};
+        {"Ouest", "Sud", {Ecrit(TxtLocator, "GF05TJ")}},
+        {"Est", "Nord", {Ecrit(TxtLocator, "LM94EO")}},
+        {"ouest", "Sud", {Invite(essais::SaisieIncorrecte)}},
+        {"Ouest", "Sud ", {Invite(essais::SaisieIncorrecte)}},
+        {"Sud", "Ouest", {Invite(essais::SaisieIncorrecte)}}};
     for (const auto& [elo, ela, journal] : cas) {
-        ChampsEnregistres champs;
-        const std::pair<Champ, const char*> saisie[] = {
-            {Champ::Dlo, "58"}, {Champ::Mlo, "23"}, {Champ::Slo, "0"}, {Champ::Elo, elo},
-            {Champ::Dla, "34"}, {Champ::Mla, "36"}, {Champ::Sla, "0"}, {Champ::Ela, ela}};
+        essais::ChampsEnregistres champs;
+        const std::pair<Champ, const char*> saisie[] = {{Dlo, "58"}, {Mlo, "23"}, {Slo, "0"},
+                                                        {Elo, elo},  {Dla, "34"}, {Mla, "36"},
+                                                        {Sla, "0"},  {Ela, ela}};
         for (const auto& [champ, texte] : saisie) {
             champs[champ] = texte;
         }

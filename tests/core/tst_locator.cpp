@@ -57,10 +57,10 @@ TEST(Verification, LeLocatorOuLaPremiereRegleEnfreinte) {
 }
 
 // Minutes are counted from the square's western or southern edge, past 60 where they reach it.
+// (JN38DM's: tests/core/tst_evenements.cpp; FN20XR's: the window's tooltips.)
 TEST(Position, LesTextesDuCentreDuSousCarre) {
     // clang-format off
     const std::tuple<const char*, const char*, const char*> cas[] = {
-        {"JN38DM", "48° 31' Nord", "6° 17' Est"}, {"FN20XR", "40° 43' Nord", "76° 117' Ouest"},
         {"AA00AA", "90° 1' Sud", "180° 2' Ouest"}, {"RR99XX", "89° 58' Nord", "178° 117' Est"},
         {"JJ00AA", "0° 1' Nord", "0° 2' Est"},    {"II99XX", "1° 58' Sud", "2° 117' Ouest"}};
     // clang-format on

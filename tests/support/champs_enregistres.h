@@ -1,5 +1,5 @@
 // The window as the tests and the fuzz targets see it: it holds the field texts and records
-// every write and prompt in the order they happen.
+// every write and prompt in the order they happen, and the prompts alone.
 #pragma once
 
 #include "vantrel/champs.h"
@@ -18,14 +18,15 @@ using Evenement = std::pair<std::optional<Champ>, std::string>;
 inline Evenement Ecrit(Champ champ, std::string texte) {
     return {champ, std::move(texte)};
 }
-inline Evenement Invite(std::string texte) {
-    return {std::nullopt, std::move(texte)};
+inline Evenement Invite(std::string_view texte) {
+    return {std::nullopt, std::string(texte)};
 }
 
 class ChampsEnregistres : public InterfaceChamps {
 public:
     std::array<std::string, NombreChampsFenetre> textes;
     std::vector<Evenement> journal;
+    std::vector<std::string> messages;
 
     std::string& operator[](Champ champ) { return textes[static_cast<std::size_t>(champ)]; }
     std::string LitChamp(Champ champ) const override {
@@ -36,17 +37,8 @@ public:
         journal.push_back(Ecrit(champ, std::string(texte)));
     }
     void AfficheMessage(std::string_view invite) override {
-        journal.push_back(Invite(std::string(invite)));
-    }
-
-    std::vector<std::string> messages() const {
-        std::vector<std::string> m;
-        for (const auto& [champ, texte] : journal) {
-            if (!champ) {
-                m.push_back(texte);
-            }
-        }
-        return m;
+        journal.push_back(Invite(invite));
+        messages.emplace_back(invite);
     }
 };
 

@@ -12,14 +12,6 @@
 #include <QTest>
 #include <memory>
 
-namespace essais_fenetre {
-
-inline QString Q(std::string_view texte) {
-    return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
-}
-
-} // namespace essais_fenetre
-
 class TstFrmVantrel : public QObject {
     Q_OBJECT
 
@@ -83,20 +75,14 @@ private slots:
     void collerSansBlancs();
     void ordreClavier();
     void quitterMonLocator();
-    void distanceEtAiguille();
-    void bullesEtLecteurDEcran();
-    void effacer();
+    void resultatsPuisEffacer();
     void clicQuiQuitteUnRefus();
-    void lettreCPartagee();
     void coordonnees();
     void application();
 
-    // tst_frmvantrel_textes.cpp: every text the user reads, to the letter.
+    // tst_frmvantrel_apparence.cpp: every text to the letter, where things stand and how they
+    // read.
     void textesAffiches();
-    void invitesALaLettre();
-
-    // tst_frmvantrel_apparence.cpp: where things stand and how they read.
-    void centreeSurLEcran();
     void controlesALeurPlace();
     void lisibleSousToutesCouleurs();
     void boiteDeMessage();

@@ -32,11 +32,15 @@ private slots:
         }
     }
 
-    // Each change is repainted.
-    void repeinte() {
+    // On a black frame the needle is white, 3 pixels wide across its line, with smoothed edges,
+    // and repainted at each change; its overlay draws nothing else.
+    void peintEnBlancLisseSur3Pixels() {
         QWidget cadre;
+        cadre.resize(160, 150);
+        cadre.setAutoFillBackground(true);
+        cadre.setPalette(QPalette(Qt::black));
         auto* rose = new Rose(QLineF(), &cadre);
-        rose->setGeometry(0, 0, 160, 150);
+        rose->setGeometry(cadre.rect());
         cadre.show();
         QVERIFY(QTest::qWaitForWindowExposed(&cadre));
         struct Compteur : QObject {
@@ -47,21 +51,10 @@ private slots:
             }
         } compteur;
         rose->installEventFilter(&compteur);
-        rose->setAzimut(90);
-        QTRY_VERIFY(compteur.peintures > 0);
-    }
-
-    // On a black frame the needle is white, 3 pixels wide across its line, with smoothed edges;
-    // its overlay draws nothing else.
-    void peintEnBlancLisseSur3Pixels() {
         for (double azimut : {90, 60, 273}) {
-            QWidget cadre;
-            cadre.resize(160, 150);
-            cadre.setAutoFillBackground(true);
-            cadre.setPalette(QPalette(Qt::black));
-            auto* rose = new Rose(QLineF(), &cadre);
-            rose->setGeometry(cadre.rect());
+            compteur.peintures = 0;
             rose->setAzimut(azimut);
+            QTRY_VERIFY(compteur.peintures > 0);
             const QImage image = cadre.grab().toImage();
             const QLineF ligne(vantrel::ui::EnPixels(rose->twips().p2()),
                                vantrel::ui::EnPixels(rose->twips().p1()));

@@ -1,5 +1,5 @@
-// Where the window's parts stand and how they read: the window centred, every control in its
-// place and every text whole and legible, the prompt's box, a frame's drawing.
+// Where the window's parts stand and how they read: every text to the letter, every control in
+// its place and every text whole and legible, the prompt's box, a frame's drawing.
 #include "cadretitre.h"
 #include "disposition.h"
 #include "fenetre_pilotee.h"
@@ -11,15 +11,14 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QScreen>
 #include <QStyleOption>
 #include <QTimer>
 #include <algorithm>
-
-using essais_fenetre::Q;
+#include <ranges>
 
 namespace {
 
@@ -44,12 +43,53 @@ double Contraste(const QImage& image, QRect partie) {
 
 } // namespace
 
-// The window as the user sees it, frame included, centred on the screen. Under Wine the
-// frame is the X window manager's: what Qt knows, and this checks, is the frame Windows draws.
-void TstFrmVantrel::centreeSurLEcran() {
-    const QPoint ecart = fenetre->frameGeometry().center() - fenetre->screen()->geometry().center();
-    QVERIFY2(qAbs(ecart.x()) <= 2 && qAbs(ecart.y()) <= 2,
-             qPrintable(QStringLiteral("%1, %2").arg(ecart.x()).arg(ecart.y())));
+// Every text the user reads in the window, written out here to the letter (the program's
+// spelling, its spaces): a one-character change to any of them fails. The prompts are held to
+// the letter by the core's tests (tests/core/tst_locator.cpp, tst_evenements.cpp).
+void TstFrmVantrel::textesAffiches() {
+    QCOMPARE(fenetre->windowTitle(), QStringLiteral("Vantrel"));
+    QCOMPARE(fenetre->menuBar()->actions().value(0)->text(), QStringLiteral("&Quitter"));
+    // The about box ends with the release's version and date.
+    // clang-format off
+    const std::pair<const char*, const char*> textes[] = {
+        {"Frame1", "Azimut"}, {"Frame4", ""}, {"Frame5", "A propos de Vantrel"},
+        {"Frame2", "Calcul locator"}, {"Frame3", "Calcul des distances "},
+        {"Label3(0)", " Créé par :            l'équipe Vantrel"},
+        {"Label3(1)", "Locator :             JN38DM"},
+        {"Label3(2)", "Contact :             vt@example.org"},
+        {"Label3(3)", "Version :             …"}, {"Label3(4)", "Date :                  …"},
+        {"Label1(2)", "Degrés"}, {"Label1(3)", "Minutes"}, {"Label1(5)", "Seconde"},
+        {"Label1(4)", "Est-Ouest"}, {"Label1(1)", "Longitude:"}, {"Label1(8)", "Degrés"},
+        {"Label1(7)", "Minutes"}, {"Label1(9)", "Seconde"}, {"Label1(6)", "Nord-Sud"},
+        {"Label1(0)", "Latitude:"}, {"Cmd", "&Calcul locator"}, {"Label2(2)", "Locator :"},
+        {"Label1(18)", "Longitude"}, {"Label1(19)", "Latitude"},
+        {"Label1(13)", "Locator de départ"}, {"Label1(17)", "Longitude"},
+        {"Label1(20)", "Latitude"}, {"Label1(14)", "Locator d'arrvée"}, {"CmdEfface", "&Clear"},
+        {"Label1(16)", "Distance kilomètres"}, {"Label1(15)", " Azimut Degrés."},
+        {"Command1", "C&alcul"}, {"MonLocator", " "}, {"Slo", "0"}, {"Sla", "0"},
+        {"SonLocator", ""}, {"Dlo", ""}, {"TxtLocator", ""},
+    };
+    // clang-format on
+    for (const auto& [nom, attendu] : textes) {
+        QWidget* c = w(nom);
+        QVERIFY2(c, nom);
+        // A frame's caption, a label's, a button's or a text box's text.
+        const QString vu = c->property(qobject_cast<QGroupBox*>(c) ? "title" : "text").toString();
+        // "…": the text goes on past what is written.
+        const QString texte = QString::fromUtf8(attendu);
+        if (texte.endsWith(u'…')) {
+            QVERIFY2(vu.startsWith(texte.chopped(1)) && vu.size() >= texte.size(), nom);
+        } else {
+            QCOMPARE(vu, texte);
+        }
+    }
+    for (const auto& [nom, articles] : {std::pair{"Elo", "Est|Ouest"}, {"Ela", "Nord|Sud"}}) {
+        auto* liste = w<QComboBox>(nom);
+        QCOMPARE(liste->count(), 2);
+        QCOMPARE(liste->itemText(0) + "|" + liste->itemText(1), QString::fromUtf8(articles));
+    }
+    QCOMPARE(w("Dlo")->toolTip(), QStringLiteral("Exemple 006 7 Est"));
+    QCOMPARE(w("Dla")->toolTip(), QStringLiteral("Exemple 48 35 Nord"));
 }
 
 // Every control stands in its own place inside its frame; both pictures are there at the size
@@ -65,8 +105,7 @@ void TstFrmVantrel::controlesALeurPlace() {
         }
     }
     for (const char* nom : {"Image1", "Image2"}) {
-        const QPixmap image = w<QLabel>(nom)->pixmap();
-        QCOMPARE(image.deviceIndependentSize().toSize(), w(nom)->size());
+        QCOMPARE(w<QLabel>(nom)->pixmap().deviceIndependentSize().toSize(), w(nom)->size());
     }
 }
 
@@ -110,8 +149,7 @@ void TstFrmVantrel::lisibleSousToutesCouleurs() {
 void TstFrmVantrel::boiteDeMessage() {
     fenetre->RemplaceInvite({});
     fenetre->setWindowTitle(QStringLiteral("Vantrel, les locators et leurs distances"));
-    QString vue;
-    int place = 0, titre = 0;
+    int place = -1, titre = 0; // a place of -1: no box came
     QTimer::singleShot(0, [&] {
         auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(boite);
@@ -119,23 +157,22 @@ void TstFrmVantrel::boiteDeMessage() {
         // timeout instead of failing it.
         const auto ferme = qScopeGuard([boite] { boite->accept(); });
         QCoreApplication::sendPostedEvents(); // its layout settled, as when it is drawn
-        vue = boite->windowTitle() + "|" + boite->text();
+        QCOMPARE(boite->windowTitle(), fenetre->windowTitle());
+        QCOMPARE(boite->text(), QString::fromUtf8(vantrel::essais::SaisieIncorrecte));
         QCOMPARE(boite->icon(), QMessageBox::NoIcon);
         QCOMPARE(boite->buttons().size(), 1);
+        const QStyle* style = boite->style();
         QStyleOptionTitleBar barre;
         barre.initFrom(boite);
         barre.titleBarFlags = Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
-        barre.rect =
-            QRect(0, 0, boite->width(), boite->style()->pixelMetric(QStyle::PM_TitleBarHeight));
-        place = boite->style()
-                    ->subControlRect(QStyle::CC_TitleBar, &barre, QStyle::SC_TitleBarLabel)
-                    .width();
+        barre.rect = QRect(0, 0, boite->width(), style->pixelMetric(QStyle::PM_TitleBarHeight));
+        place =
+            style->subControlRect(QStyle::CC_TitleBar, &barre, QStyle::SC_TitleBarLabel).width();
         titre = QFontMetrics(QFontDatabase::systemFont(QFontDatabase::TitleFont))
                     .horizontalAdvance(boite->windowTitle());
     });
     clique("Cmd");
-    QCOMPARE(vue, fenetre->windowTitle() + "|" + Q(vantrel::essais::SaisieIncorrecte));
     QVERIFY2(place >= titre, qPrintable(QStringLiteral("%1 %2").arg(place).arg(titre)));
 }
 
@@ -148,14 +185,12 @@ void TstFrmVantrel::cadrePeint() {
     cadre.resize(120, 60);
     const QImage image = cadre.grab().toImage();
     const int hauteur = cadre.fontMetrics().height();
-    bool bleu = false; // the caption, below the frame's own line height
-    for (int i = 0; i < 120 * (60 - hauteur); ++i) {
-        bleu = bleu || image.pixel(i % 120, hauteur + i / 120) == qRgb(0, 0, 255);
-    }
-    QVERIFY(bleu);
-    for (QPoint bord : {QPoint(119, 55), QPoint(60, 59)}) {
-        QCOMPARE(image.pixel(bord), cadre.palette().color(QPalette::Mid).rgb());
-    }
+    // The caption, below the frame's own line height.
+    QVERIFY(std::ranges::any_of(std::views::iota(0, 120 * (60 - hauteur)), [&](int i) {
+        return image.pixel(i % 120, hauteur + i / 120) == qRgb(0, 0, 255);
+    }));
+    QCOMPARE(image.pixel(119, 55), cadre.palette().color(QPalette::Mid).rgb());
+    QCOMPARE(image.pixel(60, 59), cadre.palette().color(QPalette::Mid).rgb());
     // The border runs half the caption's height down, and stops short of the caption.
     QCOMPARE(image.pixel(0, 1), cadre.palette().color(QPalette::Window).rgb());
     QCOMPARE(image.pixel(7, cadre.hautBordure()), cadre.palette().color(QPalette::Window).rgb());
@@ -213,32 +248,24 @@ void TstFrmVantrel::textesEntiers() {
 
 // The widest text the layout gives each result box is no narrower, in the box's face, than any
 // text the program can write there: every coordinate of every square and subsquare, every
-// distance up to half the circumference, every azimuth, and a locator of the widest character
-// each position takes.
+// distance up to half the circumference, every azimuth, and every locator of doubled characters
+// (among them the widest character each position takes, twice).
 void TstFrmVantrel::plusLargesEnumeres() {
     using namespace vantrel;
-    QStringList latitudes, longitudes, distances, azimuts;
+    QStringList latitudes, longitudes, distances, azimuts, locators;
     for (char champ = 'A'; champ <= 'R'; ++champ) {
         for (char carre = '0'; carre <= '9'; ++carre) {
             for (char sousCarre = 'A'; sousCarre <= 'X'; ++sousCarre) {
                 const std::string texte = {champ, champ, carre, carre, sousCarre, sousCarre};
                 const Locator locator = *VerifieLocator(texte).locator;
-                latitudes << Q(TexteCoordonnee(LatitudeLocator(locator)));
-                longitudes << Q(TexteCoordonnee(LongitudeLocator(locator)));
+                locators << QString::fromStdString(texte);
+                latitudes << QString::fromUtf8(TexteCoordonnee(LatitudeLocator(locator)));
+                longitudes << QString::fromUtf8(TexteCoordonnee(LongitudeLocator(locator)));
             }
         }
     }
     for (long long n = 0; n <= ArrondiDistance(CirconferenceTerre / 2); ++n) {
         (n <= TourComplet ? azimuts : distances) << QString::number(n);
-    }
-    // A locator: letters A to R twice, two digits, letters A to X twice.
-    QString locator;
-    const QFontMetrics police(w("TxtLocator")->font(), w("TxtLocator"));
-    for (const char* caracteres :
-         {"ABCDEFGHIJKLMNOPQR", "0123456789", "ABCDEFGHIJKLMNOPQRSTUVWX"}) {
-        const QString tous = QString::fromLatin1(caracteres);
-        locator += QString(2, *std::ranges::max_element(
-                                  tous, {}, [&](QChar c) { return police.horizontalAdvance(c); }));
     }
     const std::pair<const char*, QStringList> cas[] = {{"MaLati", latitudes},
                                                        {"SaLati", latitudes},
@@ -246,7 +273,7 @@ void TstFrmVantrel::plusLargesEnumeres() {
                                                        {"SaLongi", longitudes},
                                                        {"Distance", distances + azimuts},
                                                        {"Azimut", azimuts},
-                                                       {"TxtLocator", {locator}}};
+                                                       {"TxtLocator", locators}};
     for (const auto& [nom, textes] : cas) {
         const auto ligne =
             std::ranges::find(ui::Elements, std::string_view(nom), &ui::Element::nom);
