@@ -25,7 +25,7 @@ essais::ChampsEnregistres Demande(EtatCalcul& etat, const std::string& mon, cons
     if (quitteDAbord) {
         QuitteMonLocator(etat, champs);
     }
-    champs.messages.clear(); // the request's own prompts alone
+    champs.journal.clear(); // the request's own writes and prompts alone
     DemandeDistance(etat, champs);
     return champs;
 }
@@ -33,9 +33,9 @@ essais::ChampsEnregistres Demande(EtatCalcul& etat, const std::string& mon, cons
 void VerifieDemande(const EtatCalcul& etat, essais::ChampsEnregistres& champs) {
     const Verdict son = VerifieLocator(champs[Champ::SonLocator]);
     if (champs[Champ::Distance].empty()) {
-        Exige(champs.messages.size() == 1, "one prompt when nothing is computed");
+        Exige(champs.messages().size() == 1, "one prompt when nothing is computed");
         // An empty field's prompt, or the check's refusal of a field's text.
-        const std::string m = champs.messages.front();
+        const std::string m = champs.messages().front();
         Exige(m == messages::MonLocatorVide || m == messages::SonLocatorVide ||
                   m == VerifieLocator(champs[Champ::MonLocator]).message || m == son.message,
               "a prompt of the program", m);
@@ -43,7 +43,7 @@ void VerifieDemande(const EtatCalcul& etat, essais::ChampsEnregistres& champs) {
     }
     // Computed only from the locators the fields show, both accepted.
     const std::string mon = NormaliseLocator(champs[Champ::MonLocator]);
-    Exige(champs.messages.empty() && son && mon == etat.MonLocatorAccepte,
+    Exige(champs.messages().empty() && son && mon == etat.MonLocatorAccepte,
           "from the locators shown", mon);
     VerifieAccepte(*son.locator);
     Exige(champs[Champ::SaLati] == TexteCoordonnee(LatitudeLocator(*son.locator)), "his position");
@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     VerifieDemande(etat, apres);
     const auto issue = [](essais::ChampsEnregistres& c) {
         return std::tuple(c[Champ::SaLati], c[Champ::SaLongi], c[Champ::Distance], c[Champ::Azimut],
-                          c.messages);
+                          c.messages());
     };
     Exige(issue(seul) == issue(apres), "same outcome after an earlier computation");
     return 0;

@@ -21,7 +21,7 @@ std::pair<std::string, std::string> Calcule(EtatCalcul& etat, const std::string&
     champs[Champ::MonLocator] = mon;
     champs[Champ::SonLocator] = son;
     DemandeDistance(etat, champs);
-    EXPECT_EQ(champs.messages, std::vector<std::string>{}) << mon << " -> " << son;
+    EXPECT_EQ(champs.messages(), std::vector<std::string>{}) << mon << " -> " << son;
     return {champs[Champ::Distance], champs[Champ::Azimut]};
 }
 

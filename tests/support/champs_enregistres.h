@@ -1,5 +1,5 @@
 // The window as the tests and the fuzz targets see it: it holds the field texts and records
-// every write and prompt in the order they happen, and the prompts alone.
+// every write and prompt in the order they happen.
 #pragma once
 
 #include "vantrel/champs.h"
@@ -26,7 +26,6 @@ class ChampsEnregistres : public InterfaceChamps {
 public:
     std::array<std::string, NombreChampsFenetre> textes;
     std::vector<Evenement> journal;
-    std::vector<std::string> messages;
 
     std::string& operator[](Champ champ) { return textes[static_cast<std::size_t>(champ)]; }
     std::string LitChamp(Champ champ) const override {
@@ -36,9 +35,17 @@ public:
         (*this)[champ] = texte;
         journal.push_back(Ecrit(champ, std::string(texte)));
     }
-    void AfficheMessage(std::string_view invite) override {
-        journal.push_back(Invite(invite));
-        messages.emplace_back(invite);
+    void AfficheMessage(std::string_view invite) override { journal.push_back(Invite(invite)); }
+
+    // The prompts alone, in their order.
+    std::vector<std::string> messages() const {
+        std::vector<std::string> m;
+        for (const auto& [champ, texte] : journal) {
+            if (!champ) {
+                m.push_back(texte);
+            }
+        }
+        return m;
     }
 };
 
