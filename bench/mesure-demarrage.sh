@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Start-up of Vantrel as built against a bare Qt main window, under a private Xvfb server: time
-# from launch to the window painted and peak resident memory, both taken from outside by the
-# launcher, over alternating runs, medians.
+# Start-up of Vantrel as built against a bare Qt main window and against its own widget tree
+# built plainly, under a private Xvfb server: time from launch to the window painted and peak
+# resident memory, both taken from outside by the launcher, over alternating runs, medians.
 # Usage: bench/mesure-demarrage.sh [BUILD_DIR] [RUNS]   (defaults: build-bench 30; make bench)
 set -euo pipefail
 # shellcheck source=bench/compare-demarrages.sh
@@ -19,12 +19,14 @@ export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 lanceur=$build/bench/demarrage/lanceur
-for f in "$lanceur" "$build/bench/demarrage/vantrel_reference" "$build/ui/vantrel"; do
+for f in "$lanceur" "$build/bench/demarrage/vantrel_reference" "$build/bench/demarrage/vantrel_arbre" \
+    "$build/ui/vantrel"; do
     [ -x "$f" ] || { echo "$f is not built (make bench builds it)" >&2; exit 1; }
 done
 reference() { "$lanceur" "$build/bench/demarrage/vantrel_reference"; }
+arbre() { "$lanceur" "$build/bench/demarrage/vantrel_arbre"; }
 vantrel() { "$lanceur" "$build/ui/vantrel"; }
 
 echo
 echo "Start-up under Xvfb, $runs alternating runs each ($(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ //'))"
-compare_demarrages "$runs" 1 reference vantrel
+compare_demarrages "$runs" 1 reference arbre vantrel

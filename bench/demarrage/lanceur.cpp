@@ -2,9 +2,10 @@
 // top-level window to be mapped and then painted, stops the program and takes its peak resident
 // memory from wait4. Prints one line: "<milliseconds to the window painted> <peak RSS in KiB>".
 //
-// Usage: lanceur [-t TITLE] PROGRAM [ARGUMENT...]
+// Usage: lanceur [-t TITLE] [-p] PROGRAM [ARGUMENT...]
 // The window watched is the first top-level window mapped, or with -t the first titled TITLE
-// (Wine maps windows of its own). Meant for a display with no window manager, where top-level
+// (Wine maps windows of its own). With -p the program is stopped by SIGTERM instead of SIGKILL,
+// so that a profiler it runs under (valgrind) writes out what it counted up to that frame. Meant for a display with no window manager, where top-level
 // windows are the root's children, and a black root (Xvfb -br): painted means at least two
 // colours in the window, as a freshly mapped window is of one colour (its background, or the
 // black root behind it) until its contents are drawn.
@@ -134,15 +135,19 @@ std::optional<Horloge::time_point> AttendPeinte(Display* affichage, const std::s
 
 int main(int argc, char* argv[]) {
     std::string titre;
+    int arret = SIGKILL;
     int option = 0;
-    while ((option = getopt(argc, argv, "+t:")) != -1) {
-        if (option != 't') {
+    while ((option = getopt(argc, argv, "+t:p")) != -1) {
+        if (option == 't') {
+            titre = optarg;
+        } else if (option == 'p') {
+            arret = SIGTERM;
+        } else {
             break;
         }
-        titre = optarg;
     }
     if (option == '?' || optind >= argc) {
-        std::fprintf(stderr, "usage: %s [-t TITLE] PROGRAM [ARGUMENT...]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [-t TITLE] [-p] PROGRAM [ARGUMENT...]\n", argv[0]);
         return 2;
     }
     char** commande = argv + optind;
@@ -173,7 +178,7 @@ int main(int argc, char* argv[]) {
 
     const auto peinte = AttendPeinte(affichage, titre, commande[0], enfant, debut + DelaiMaximal);
     // The program alone: what Wine started on the way (its services) stays for the next run.
-    kill(enfant, SIGKILL);
+    kill(enfant, arret);
     rusage usage{};
     wait4(enfant, nullptr, 0, &usage);
     XCloseDisplay(affichage);
