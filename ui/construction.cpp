@@ -75,9 +75,9 @@ QWidget* CreeWidget(const Element& e, QWidget* parent) {
 
 // Most controls inherit their face from the window: a font of their own only where it differs
 // (each one costs a resolution and its propagation), by its size or where the system's face is
-// too wide for the text.
-void DonnePolice(QWidget* w, const Element& e, const QStringList& textes) {
-    if (const QFont police = PoliceAjustee(e, textes, PlaceDuTexte(w)); w->font() != police) {
+// too wide for the text. PLACE is the width the texts must fit in.
+void DonnePolice(QWidget* w, const Element& e, const QStringList& textes, int place) {
+    if (const QFont police = PoliceAjustee(e, textes, place); w->font() != police) {
         w->setFont(police);
     }
 }
@@ -88,7 +88,7 @@ void Habille(const Element& e, QWidget* w) {
     // A frame's face is its caption's; a result box, empty until a computation, takes its own
     // once the window is drawn.
     if (e.genre != Cadre && !e.estResultat()) {
-        DonnePolice(w, e, {QString::fromUtf8(e.texte)});
+        DonnePolice(w, e, {QString::fromUtf8(e.texte)}, PlaceDuTexte(w));
     }
     if (!e.prendFocus()) {
         w->setFocusPolicy(Qt::NoFocus);
@@ -148,14 +148,24 @@ std::vector<QWidget*> Construit(QWidget* zoneClient) {
 
 void AjusteResultatsEtListes(std::span<QWidget* const> widgets) {
     for (std::size_t i = 0; i < widgets.size(); ++i) {
-        if (Elements[i].estResultat()) {
-            DonnePolice(widgets[i], Elements[i], {QString::fromUtf8(Elements[i].plusLarge)});
+        if (const Element& e = Elements[i]; e.estResultat()) {
+            // Results that show the same texts at the same size share one face, fitted to the
+            // narrowest of their boxes: they read alike, and the font system sets up one face
+            // for them instead of one each.
+            int place = PlaceDuTexte(widgets[i]);
+            for (std::size_t j = 0; j < widgets.size(); ++j) {
+                if (Elements[j].estResultat() && Elements[j].points == e.points &&
+                    std::string_view(Elements[j].plusLarge) == e.plusLarge) {
+                    place = std::min(place, PlaceDuTexte(widgets[j]));
+                }
+            }
+            DonnePolice(widgets[i], e, {QString::fromUtf8(e.plusLarge)}, place);
         } else if (auto* liste = qobject_cast<QComboBox*>(widgets[i])) {
             QStringList articles;
             for (int k = 0; k < liste->count(); ++k) {
                 articles << liste->itemText(k);
             }
-            DonnePolice(liste, Elements[i], articles);
+            DonnePolice(liste, Elements[i], articles, PlaceDuTexte(liste));
         }
     }
 }
