@@ -8,7 +8,7 @@ SOURCE_DATE_EPOCH ?= $(shell bash -c '. scripts/commun.sh && epoque_changelog pa
 export SOURCE_DATE_EPOCH
 
 .PHONY: run test test-suite test-asan fuzz bench bench-windows paquet paquets windows windows-ici \
-    test-windows libs-tests-windows clean paquet-arm64 paquet-armhf test-arm64 test-armhf
+    test-windows libs-tests-windows fichiers-windows clean paquet-arm64 paquet-armhf test-arm64 test-armhf
 
 run:
 	scripts/install-deps run
@@ -77,14 +77,16 @@ paquet:
 	JOBS=$(JOBS) scripts/paquet-debian $(BUILD) "" $(CMAKE_FLAGS)
 
 # The release's packages: every Debian release in DEBIANS for every architecture in ARCHS, each
-# built in a fresh minimal system of its release, passed by its lintian, then installed by apt
-# and started in a minimal system of its own release and architecture (ARM through qemu), into
-# $(BUILD)/paquets/ with SHA256SUMS and the build records (scripts/paquets-debian). As root.
+# built in a fresh minimal system of its release, passed by its lintian, then (those of
+# ESSAIS_ARCHS, all unless told) installed by apt and started in a minimal system of its own
+# release and architecture (ARM through qemu), into $(BUILD)/paquets/ with SHA256SUMS and the
+# build records (scripts/paquets-debian). As root.
 DEBIANS ?= 12 13
 ARCHS ?= amd64 arm64 armhf
+ESSAIS_ARCHS ?= $(ARCHS)
 paquets:
 	scripts/install-deps emulation
-	scripts/paquets-debian $(BUILD)/paquets "$(DEBIANS)" "$(ARCHS)"
+	scripts/paquets-debian $(BUILD)/paquets "$(DEBIANS)" "$(ARCHS)" "$(ESSAIS_ARCHS)"
 
 # Windows, cross-built with MinGW-w64 (packaging/windows/) in a fresh minimal Debian
 # $(DEBIAN_WINDOWS) (scripts/dans-debian), so that a builder on any Debian release gets the same
@@ -155,18 +157,30 @@ test-windows: windows libs-tests-windows
 
 # The window suite built for Windows, as make test-windows runs it, once more under the Wine of
 # a fresh Debian of another release (make test-windows-debian13: Wine 10), whose faces differ
-# (packaging/windows/suite-fenetre-debian.sh); then the Windows files made again from inside that
+# (packaging/windows/suite-fenetre-debian.sh); and the Windows files made again from inside that
 # Debian, from a clone at another path, with another umask, time zone, locale and file times,
-# which must be the same bytes as make windows made here (scripts/windows-depuis-debian).
-# As root. The Windows files are made first if they are missing; the window suite in a tree of
-# its own, which make test-windows may be using at the same time.
-test-windows-debian%: libs-tests-windows
+# which must be the same bytes as make windows made here (scripts/windows-depuis-debian). The
+# two are independent: make -j2 runs them side by side, as CI does. As root. The Windows files
+# are made first if they are missing; the window suite in a tree of its own, which make
+# test-windows may be using at the same time.
+test-windows-debian%: suite-fenetre-windows-debian% windows-depuis-debian%
+	@echo "make test-windows-debian$*: the window suite under Debian $*'s Wine and the Windows files made from Debian $* passed"
+
+suite-fenetre-windows-debian%: libs-tests-windows fichiers-windows
 	scripts/install-deps systeme
-	[ -s $(BUILD)-windows/SHA256SUMS ] || $(MAKE) --no-print-directory windows
 	$(CONFIGURE_TESTS_WINDOWS:$(BUILD)-windows-test=$(BUILD)-windows-test-debian$*)
 	cmake --build $(BUILD)-windows-test-debian$* -j $(JOBS) --target tst_frmvantrel
 	packaging/windows/suite-fenetre-debian.sh $* $(BUILD)-windows-test-debian$* $(QT_WINDOWS)
+
+windows-depuis-debian%: fichiers-windows
+	scripts/install-deps systeme
 	scripts/windows-depuis-debian $* $(BUILD)-windows $(QT_WINDOWS)
+
+fichiers-windows:
+	[ -s $(BUILD)-windows/SHA256SUMS ] || $(MAKE) --no-print-directory windows
+
+# The steps above make no file of their name: nothing for make to delete after them.
+.SECONDARY:
 
 # The Raspberry Pi (Raspberry Pi OS, that is Debian on ARM), cross-built here with Debian's cross
 # toolchains and the target's own Qt (packaging/arm/): $(BUILD)-arm64/vantrel_<version>_arm64.deb
