@@ -1,13 +1,13 @@
 // The second yardstick of the start-up benchmark: Vantrel's widget tree built plainly. The same
 // controls at the same places, with the same texts and text sizes, list items and pictures, in a
 // main window of the same size, and nothing else: no face chosen or fitted, no palettes, no
-// translations, no accessibility factory, no handlers. What it costs over the bare window is what Qt itself costs
-// for this window; what Vantrel costs over it is Vantrel's own.
+// translations, no accessibility factory, no handlers. What it costs over the bare window is
+// what Qt itself costs for this window; what Vantrel costs over it is Vantrel's own.
 #include "disposition.h"
 #include "geometrie_cadran.h"
 #include "twips.h"
-#include "zone_client.h"
 #include "vantrel/hemispheres.h"
+#include "zone_client.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -61,7 +61,7 @@ QWidget* Cree(const Element& e, QWidget* parent) {
     case Liste: {
         auto* liste = new QComboBox(parent);
         const auto& mots = e.champ == vantrel::Champ::Elo ? vantrel::hemisphere::Longitude
-                                                           : vantrel::hemisphere::Latitude;
+                                                          : vantrel::hemisphere::Latitude;
         for (const auto mot : mots) {
             liste->addItem(QString::fromUtf8(mot.data(), static_cast<qsizetype>(mot.size())));
         }
@@ -73,9 +73,9 @@ QWidget* Cree(const Element& e, QWidget* parent) {
         break;
     case Image: {
         auto* image = new QLabel(parent);
-        image->setPixmap(QPixmap::fromImage(QImage(QString::fromUtf8(e.image), "PPM")
-                                                .scaled(place.size(), Qt::IgnoreAspectRatio,
-                                                        Qt::SmoothTransformation)));
+        image->setPixmap(QPixmap::fromImage(
+            QImage(QString::fromUtf8(e.image), "PPM")
+                .scaled(place.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
         w = image;
         break;
     }

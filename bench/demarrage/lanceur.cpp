@@ -5,10 +5,11 @@
 // Usage: lanceur [-t TITLE] [-p] PROGRAM [ARGUMENT...]
 // The window watched is the first top-level window mapped, or with -t the first titled TITLE
 // (Wine maps windows of its own). With -p the program is stopped by SIGTERM instead of SIGKILL,
-// so that a profiler it runs under (valgrind) writes out what it counted up to that frame. Meant for a display with no window manager, where top-level
-// windows are the root's children, and a black root (Xvfb -br): painted means at least two
-// colours in the window, as a freshly mapped window is of one colour (its background, or the
-// black root behind it) until its contents are drawn.
+// so that a profiler it runs under (valgrind) writes out what it counted up to that frame.
+// Meant for a display with no window manager, where top-level windows are the root's children,
+// and a black root (Xvfb -br): painted means at least two colours in the window, as a freshly
+// mapped window is of one colour (its background, or the black root behind it) until its
+// contents are drawn.
 //
 // The clock starts just before fork, so the figure covers exec, dynamic loading, the program's
 // set-up and its first frame as it reaches the screen. The program's memory is the kernel's high
