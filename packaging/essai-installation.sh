@@ -12,7 +12,7 @@ echec() {
     exit 1
 }
 
-apt-get update -q
+"$(dirname "$0")/../scripts/apt-a-jour"
 apt-get install -y -q --no-install-recommends "$deb"
 echo "== installed: $(dpkg-query -W -f='${Package} ${Version} ${Architecture}' "vantrel:$(dpkg --print-architecture)")"
 
