@@ -83,6 +83,9 @@ paquet:
 # build records (scripts/paquets-debian). As root.
 DEBIANS ?= 12 13
 ARCHS ?= amd64 arm64 armhf
+# The minimal systems check that their release's -security serves every one of them
+# (scripts/systeme-debian).
+export ARCHS
 ESSAIS_ARCHS ?= $(ARCHS)
 paquets:
 	scripts/install-deps emulation

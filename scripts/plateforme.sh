@@ -44,6 +44,28 @@ debian_sources() {
     done
 }
 
+# Whether the -security suite of release CODENAME serves, now, indexes for every ARCH that match
+# the Release file that signs them. A mirror can lag on one architecture for days, and then
+# that architecture's packages cannot be installed beside the others': the libraries they
+# share must be of one version. Fetched into a folder of its own, apart from this machine's apt.
+securite_coherente() {
+    local nom=$1 uri dossier statut=0 archs
+    shift
+    uri=$(debian_sources "$nom" | awk -v suite="$nom-security" '$3 == suite { print $2 }')
+    [ -n "$uri" ] || return 0
+    archs=$(IFS=,; echo "$*")
+    dossier=$(mktemp -d)
+    mkdir -p "$dossier/lists/partial" "$dossier/cache/archives/partial"
+    echo "deb [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $uri $nom-security main" \
+        >"$dossier/sources.list"
+    apt-get -q -o "Dir::Etc::SourceList=$dossier/sources.list" -o Dir::Etc::SourceParts=/nonexistent \
+        -o "Dir::State::Lists=$dossier/lists" -o "Dir::Cache=$dossier/cache" \
+        -o "APT::Sandbox::User=$(id -un)" -o Debug::NoLocking=1 -o "APT::Architectures=$archs" \
+        -o Acquire::Languages=none -o Acquire::Retries=3 update >/dev/null 2>&1 || statut=1
+    rm -rf "$dossier"
+    return "$statut"
+}
+
 # The shared-library package a development package brings (DEV or DEV:ARCH), as apt knows it:
 # its name carries the library's ABI version, which changes from one release to the next.
 paquet_bibliotheque() {
