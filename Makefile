@@ -8,7 +8,8 @@ SOURCE_DATE_EPOCH ?= $(shell bash -c '. scripts/commun.sh && epoque_changelog pa
 export SOURCE_DATE_EPOCH
 
 .PHONY: run test test-suite test-asan fuzz bench bench-windows paquet paquets windows windows-ici \
-    test-windows libs-tests-windows fichiers-windows clean paquet-arm64 paquet-armhf test-arm64 test-armhf
+    test-windows libs-tests-windows fichiers-windows clean paquet-arm64 paquet-armhf test-arm64 test-armhf \
+    bench-arm64 bench-armhf
 
 run:
 	scripts/install-deps run
@@ -133,6 +134,18 @@ bench-windows: windows
 	cmake --build $(BUILD)-windows -j $(JOBS) --target vantrel_reference
 	bench/mesure-demarrage-wine.sh $(BUILD)-bench $(BUILD)-windows
 
+# The Raspberry Pi's start-up estimated: the Release build for ARM run under qemu, against the
+# bare window and the plain widget tree built the same way, timed by this machine's launcher.
+bench-arm64 bench-armhf: bench-%:
+	scripts/install-deps bench
+	scripts/install-deps $*
+	$(CONFIGURE_BENCH)
+	cmake --build $(BUILD)-bench -j $(JOBS) --target lanceur
+	cmake -S . -B $(BUILD)-bench-$* --toolchain packaging/arm/$*.cmake -DCMAKE_BUILD_TYPE=Release \
+	    -DVANTREL_BENCH=ON -DVANTREL_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD)-bench-$* -j $(JOBS) --target vantrel vantrel_reference vantrel_arbre
+	bench/mesure-demarrage.sh $(BUILD)-bench-$* 15 $(BUILD)-bench
+
 # What the Windows test suites need besides Qt: this machine's packages, and GoogleTest and
 # GeographicLib built for Windows once (scripts/libs-tests-windows). CI makes them while Qt builds.
 libs-tests-windows:
@@ -207,4 +220,5 @@ test-arm64 test-armhf: test-%:
 clean:
 	rm -rf $(BUILD) $(BUILD)-test $(BUILD)-test-asan $(BUILD)-fuzz $(BUILD)-bench \
 	    $(BUILD)-windows $(BUILD)-windows-test $(BUILD)-windows-test-debian* \
-	    $(BUILD)-arm64 $(BUILD)-armhf $(BUILD)-test-arm64 $(BUILD)-test-armhf
+	    $(BUILD)-arm64 $(BUILD)-armhf $(BUILD)-test-arm64 $(BUILD)-test-armhf \
+	    $(BUILD)-bench-arm64 $(BUILD)-bench-armhf

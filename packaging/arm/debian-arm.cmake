@@ -20,4 +20,5 @@ set(QT_HOST_PATH /usr CACHE PATH "Qt for the build machine")
 
 # CTest, gtest_discover_tests and the start-up checks run the target's programs under qemu;
 # -L / gives it the target's dynamic loader and libraries, installed here under /usr/lib/TRIPLET.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${VANTREL_QEMU} -L /)
+# In the cache, where the start-up benchmark reads it too (bench/mesure-demarrage.sh).
+set(CMAKE_CROSSCOMPILING_EMULATOR ${VANTREL_QEMU} -L / CACHE STRING "runs the target's programs here")
