@@ -22,7 +22,14 @@ trap 'kill "$vantrel" "$wm" 2>/dev/null || true' EXIT
 # A minute for it to show on a loaded machine; without a window id, xwininfo would wait for a
 # click that never comes.
 fenetre=$(timeout 60 xdotool search --sync --onlyvisible --name '^Vantrel$' | head -n 1)
-[ -n "$fenetre" ] || { echo "centrage: no visible window named Vantrel within 60 s"; exit 1; }
+if [ -z "$fenetre" ]; then
+    echo "centrage: no visible window named Vantrel within 60 s"
+    # What was on the screen instead, and whether the program was still there to show one.
+    xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | sed 's/^/centrage: visible: /'
+    if kill -0 "$vantrel" 2>/dev/null; then echo "centrage: $programme still running"; else
+        statut=0; wait "$vantrel" || statut=$?; echo "centrage: $programme ended with status $statut"; fi
+    exit 1
+fi
 ecran=$(xdotool getdisplaygeometry)
 centre_x=$((${ecran% *} / 2))
 centre_y=$((${ecran#* } / 2))
