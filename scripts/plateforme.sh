@@ -44,6 +44,18 @@ debian_sources() {
     done
 }
 
+# apt_a_part DIR SOURCE_LINE APT_ARGUMENT...: apt-get on one sources.list line alone, its lists and
+# cache kept in DIR, so that the machine's own apt stays as it is (its lock, its lists).
+apt_a_part() {
+    local dossier=$1
+    mkdir -p "$dossier/lists/partial" "$dossier/cache/archives/partial"
+    echo "$2" >"$dossier/sources.list"
+    shift 2
+    apt-get -o "Dir::Etc::SourceList=$dossier/sources.list" -o Dir::Etc::SourceParts=/nonexistent \
+        -o "Dir::State::Lists=$dossier/lists" -o "Dir::Cache=$dossier/cache" \
+        -o "APT::Sandbox::User=$(id -un)" -o Debug::NoLocking=1 "$@"
+}
+
 # Whether the -security suite of release CODENAME serves, now, indexes for every ARCH that match
 # the Release file that signs them. A mirror can lag on one architecture for days, and then
 # that architecture's packages cannot be installed beside the others': the libraries they
@@ -55,13 +67,10 @@ securite_coherente() {
     [ -n "$uri" ] || return 0
     archs=$(IFS=,; echo "$*")
     dossier=$(mktemp -d)
-    mkdir -p "$dossier/lists/partial" "$dossier/cache/archives/partial"
-    echo "deb [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $uri $nom-security main" \
-        >"$dossier/sources.list"
-    apt-get -q -o "Dir::Etc::SourceList=$dossier/sources.list" -o Dir::Etc::SourceParts=/nonexistent \
-        -o "Dir::State::Lists=$dossier/lists" -o "Dir::Cache=$dossier/cache" \
-        -o "APT::Sandbox::User=$(id -un)" -o Debug::NoLocking=1 -o "APT::Architectures=$archs" \
-        -o Acquire::Languages=none -o Acquire::Retries=3 update >/dev/null 2>&1 || statut=1
+    apt_a_part "$dossier" \
+        "deb [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $uri $nom-security main" \
+        -q -o "APT::Architectures=$archs" -o Acquire::Languages=none -o Acquire::Retries=3 update \
+        >/dev/null 2>&1 || statut=1
     rm -rf "$dossier"
     return "$statut"
 }
