@@ -99,6 +99,14 @@ verrou() {
     flock "$1" "$2"
 }
 
+# verrou_apt -s|-x: this machine's apt held, shared to read what it knows, exclusive to change
+# it (scripts/install-deps), for as long as the calling script runs or until it closes
+# $verrou_apt_fd: the steps CI runs side by side share one apt.
+verrou_apt() {
+    exec {verrou_apt_fd}</var/cache/apt
+    verrou "$1" "$verrou_apt_fd" "this machine's apt"
+}
+
 # The entries of a Debian changelog, newest first, one a line: the version, the sign-off time in
 # seconds since 1970 and that day (YYYY-MM-DD). The one reader of packaging/changelog: the build
 # takes from it the version and the release dates (packaging/version.cmake), and every time stamp
