@@ -64,9 +64,9 @@ std::optional<double> LitNombre(std::string_view texte, const FormatNombres& for
         }
     }
     double valeur = 0;
-    const auto [fin, erreur] =
-        std::from_chars(nombre.data(), nombre.data() + nombre.size(), valeur);
-    if (!texte.empty() || erreur != std::errc() || fin != nombre.data() + nombre.size()) {
+    const char* const bout = nombre.data() + nombre.size();
+    const auto [fin, erreur] = std::from_chars(nombre.data(), bout, valeur);
+    if (!texte.empty() || erreur != std::errc() || fin != bout) {
         return std::nullopt;
     }
     return valeur;

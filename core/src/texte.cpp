@@ -117,20 +117,16 @@ unsigned char CodeAnsi(char32_t caractere) {
         return static_cast<unsigned char>(caractere);
     }
     for (std::size_t i = 0; i < Ansi80a9F.size(); ++i) {
-        if (Ansi80a9F[i] != 0 && Ansi80a9F[i] == caractere) {
+        if (Ansi80a9F[i] == caractere) { // never 0: the test above took it
             return static_cast<unsigned char>(0x80 + i);
         }
     }
     return CodeInconnu;
 }
 
-// Code point of a Windows-1252 code (U+FFFD for the five codes the page leaves unassigned).
+// Code point of a Windows-1252 code the page assigns (as CodeAnsi gives them).
 char32_t CaractereAnsi(unsigned char code) {
-    if (code < 0x80 || code >= 0xA0) {
-        return code;
-    }
-    const char32_t c = Ansi80a9F[code - 0x80];
-    return c != 0 ? c : Remplacement;
+    return code < 0x80 || code >= 0xA0 ? code : Ansi80a9F[code - 0x80];
 }
 
 } // namespace
