@@ -18,6 +18,9 @@ struct PoliceRemplacante {
     int largeur;     // width it is drawn at, in percent of its normal width
 };
 
+// DejaVu Sans, and whatever Qt chooses in its place, drawn at this width (percent).
+constexpr int LargeurEtroite = 80;
+
 // The first face the system has as outlines of: MS Sans Serif, the face the layout was drawn
 // for; Microsoft Sans Serif, its outline version with its widths (Windows, where MS Sans Serif is
 // a bitmap face); DejaVu Sans, wider, narrowed so that the captions keep inside their rectangles
@@ -30,15 +33,15 @@ struct PoliceRemplacante {
 // that it is missing would load a second font file.
 PoliceRemplacante ChoisitPoliceRemplacante() {
     for (const PoliceRemplacante& face :
-         {PoliceRemplacante{QStringLiteral("MS Sans Serif"), 100},
-          PoliceRemplacante{QStringLiteral("Microsoft Sans Serif"), 100},
-          PoliceRemplacante{QStringLiteral("DejaVu Sans"), 80},
-          PoliceRemplacante{QStringLiteral("Tahoma"), 100}}) {
+         {PoliceRemplacante{QStringLiteral("MS Sans Serif"), QFont::Unstretched},
+          PoliceRemplacante{QStringLiteral("Microsoft Sans Serif"), QFont::Unstretched},
+          PoliceRemplacante{QStringLiteral("DejaVu Sans"), LargeurEtroite},
+          PoliceRemplacante{QStringLiteral("Tahoma"), QFont::Unstretched}}) {
         if (QFontDatabase::isSmoothlyScalable(face.famille)) {
             return face;
         }
     }
-    return {QString(), 80};
+    return {QString(), LargeurEtroite};
 }
 
 QColor EnCouleur(Rvb c) {
@@ -75,11 +78,10 @@ QPalette PaletteDe(const Element& element, QPalette palette) {
         }
     }
     if (element.genre == Texte) {
-        // A disabled box shows a result: keep it legible, dark text on the window's colour.
+        // A disabled box shows a result: keep it legible, dark text on the window's colour
+        // (the base the window's palette gives a disabled box).
         palette.setColor(QPalette::Disabled, QPalette::Text,
                          palette.color(QPalette::Active, QPalette::Text));
-        palette.setColor(QPalette::Disabled, QPalette::Base,
-                         palette.color(QPalette::Active, QPalette::Window));
         for (auto groupe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
             if (element.couleur) {
                 palette.setColor(groupe, QPalette::Text, EnCouleur(*element.couleur));
@@ -131,11 +133,11 @@ int PlaceDuTexte(const QWidget* controle) {
                2 * MargeQt - Curseur;
     }
     if (const auto* bouton = qobject_cast<const QPushButton*>(controle)) {
+        // Every button of the window is auto-default (Return presses the one with the focus):
+        // the style keeps room for the default button's frame inside it.
         QStyleOptionButton option;
         option.initFrom(bouton);
-        if (bouton->autoDefault()) {
-            option.features |= QStyleOptionButton::AutoDefaultButton;
-        }
+        option.features |= QStyleOptionButton::AutoDefaultButton;
         return style->subElementRect(QStyle::SE_PushButtonContents, &option, bouton).width();
     }
     if (const auto* liste = qobject_cast<const QComboBox*>(controle)) {

@@ -1,6 +1,6 @@
 #include "boite_message.h"
 
-#include <QCoreApplication>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QPushButton>
 #include <QStyle>
@@ -36,8 +36,6 @@ void BoiteMessage::Elargit() {
         CasesDeLaBarre * style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
     if (width() < largeur) {
         setFixedWidth(largeur);
-        // The request that asks, which would size it back.
-        QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
     }
 }
 

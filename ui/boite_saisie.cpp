@@ -20,7 +20,6 @@ void BoiteSaisie::colle(QClipboard::Mode source) {
 void BoiteSaisie::keyPressEvent(QKeyEvent* touche) {
     if (touche->matches(QKeySequence::Paste)) {
         colle(QClipboard::Clipboard);
-        touche->accept();
         return;
     }
     QLineEdit::keyPressEvent(touche);
@@ -32,7 +31,6 @@ void BoiteSaisie::mouseReleaseEvent(QMouseEvent* souris) {
         !isReadOnly()) {
         deselect();
         colle(QClipboard::Selection);
-        souris->accept();
         return;
     }
     QLineEdit::mouseReleaseEvent(souris);

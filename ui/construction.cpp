@@ -63,8 +63,6 @@ QWidget* CreeWidget(const Element& e, QWidget* parent) {
     case Image: {
         auto* image = new QLabel(parent);
         image->setPixmap(ImageALaTaille(e.image, Rectangle(e).size(), parent->devicePixelRatioF()));
-        // Should the rectangle still differ by a pixel, the label stretches the picture.
-        image->setScaledContents(true);
         return image;
     }
     case Ligne:
