@@ -211,6 +211,8 @@ void TstFrmVantrel::textesEntiers() {
         auto* cadre = qobject_cast<vantrel::ui::CadreTitre*>(c);
         const QFont police = cadre ? cadre->policeTitre() : c->font();
         QCOMPARE(police.pointSizeF(), e.points); // the layout's size, narrowed or not
+        QVERIFY2(QFontDatabase::isSmoothlyScalable(QFontInfo(police).family()),
+                 qPrintable(c->objectName()));
         QRect place = c->contentsRect();
         if (cadre) {
             place.adjust(cadre->RetraitTexte, 0, -cadre->RetraitTexte, 0);
@@ -274,6 +276,9 @@ void TstFrmVantrel::plusLargesEnumeres() {
                                                        {"Distance", distances + azimuts},
                                                        {"Azimut", azimuts},
                                                        {"TxtLocator", locators}};
+    // Boxes that show the same texts read alike, in one face.
+    QCOMPARE(w("MaLati")->font(), w("SaLati")->font());
+    QCOMPARE(w("MaLongi")->font(), w("SaLongi")->font());
     for (const auto& [nom, textes] : cas) {
         const auto ligne =
             std::ranges::find(ui::Elements, std::string_view(nom), &ui::Element::nom);
