@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Start-up of the Windows build under Wine: the installed vantrel.exe against a bare Qt main
-# window built by the same toolchain against the same Qt, run from the same folder (so from the
-# same DLLs). Time from launch to the window painted and peak resident memory, both taken from
+# window and against its own widget tree built plainly, both built by the same toolchain against
+# the same Qt and run from the same folder (so from the same DLLs). Time from launch to the window painted and peak resident memory, both taken from
 # outside by the launcher built for Linux, over alternating runs, medians.
 # Usage: bench/mesure-demarrage-wine.sh BENCH_TREE WINDOWS_TREE [RUNS]   (make bench-windows)
 set -euo pipefail
@@ -18,17 +18,17 @@ runs=${3:-40}
 dans_xvfb "$0" "$bench" "$windows" "$runs"
 
 lanceur=$bench/bench/demarrage/lanceur
-reference=$windows/vantrel_reference.exe
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$windows/CMakeCache.txt")
 installateur=$windows/vantrel-$version-setup.exe
-for f in "$lanceur" "$reference" "$installateur"; do
+for f in "$lanceur" "$windows/vantrel_reference.exe" "$windows/vantrel_arbre.exe" "$installateur"; do
     [ -f "$f" ] || { echo "$f is not built (make bench-windows builds it)" >&2; exit 1; }
 done
 
 wine_sans_bruit
 installe_dans_wine "$windows/wine-banc" "$installateur"
-x86_64-w64-mingw32-strip -o "$WINEPREFIX/drive_c/Program Files/Vantrel/vantrel_reference.exe" \
-    "$reference"
+for p in vantrel_reference vantrel_arbre; do
+    x86_64-w64-mingw32-strip -o "$WINEPREFIX/drive_c/Program Files/Vantrel/$p.exe" "$windows/$p.exe"
+done
 
 # One server for all the runs, and Wine's own services kept between them, so that each run
 # starts a program and nothing else.
@@ -41,10 +41,13 @@ reference() {
     LANG=fr_FR.UTF-8 LC_ALL='' "$lanceur" -t Référence \
         wine 'C:\Program Files\Vantrel\vantrel_reference.exe'
 }
+arbre() {
+    LANG=fr_FR.UTF-8 LC_ALL='' "$lanceur" -t Arbre wine 'C:\Program Files\Vantrel\vantrel_arbre.exe'
+}
 vantrel() {
     LANG=fr_FR.UTF-8 LC_ALL='' "$lanceur" -t Vantrel wine 'C:\Program Files\Vantrel\vantrel.exe'
 }
 
 echo
 echo "Start-up under Wine $(wine --version | sed 's/^wine-//'), Xvfb, $runs alternating runs each ($(nproc) cores)"
-compare_demarrages "$runs" 2 reference vantrel
+compare_demarrages "$runs" 2 reference arbre vantrel
