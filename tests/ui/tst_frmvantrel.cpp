@@ -143,6 +143,13 @@ void TstFrmVantrel::collerSansBlancs() {
             }
             QCOMPARE(texte(nom), QString::fromUtf8(attendu));
         }
+        if (selection) { // a text selected by the mouse, dragged over, becomes X11's selection
+            const int y = w(nom)->height() / 2;
+            QTest::mousePress(w(nom), Qt::LeftButton, {}, QPoint(2, y));
+            QTest::mouseMove(w(nom), QPoint(w(nom)->width() - 2, y));
+            QTest::mouseRelease(w(nom), Qt::LeftButton, {}, QPoint(w(nom)->width() - 2, y));
+            QCOMPARE(QGuiApplication::clipboard()->text(QClipboard::Selection), texte(nom));
+        }
     }
     QCOMPARE(texte("MonLocator"), QStringLiteral("FN20XR")); // upper-cased as it was left
     QCOMPARE(invites, QStringList());

@@ -120,9 +120,12 @@ void TstFrmVantrel::lisibleSousToutesCouleurs() {
         distance("jn38dm", "fn20xr");
         fenetre->EcritChamp(vantrel::Champ::TxtLocator, "JN38FL");
         const QImage image = fenetre->grab().toImage();
-        // The locator found shows in its yellow box, whatever the desktop's colours.
+        // The locator found shows in its yellow box, on the window's light grey, whatever the
+        // desktop's colours.
         QCOMPARE(image.pixelColor(w("TxtLocator")->mapTo(fenetre.get(), QPoint(3, 3))),
                  QColor(255, 255, 0));
+        QCOMPARE(image.pixelColor(w("Label1(13)")->mapTo(fenetre.get(), QPoint(1, 1))),
+                 QColor(239, 239, 239));
         std::vector<std::pair<QWidget*, QRect>> textes;
         for (auto* c : fenetre->findChildren<vantrel::ui::CadreTitre*>()) {
             textes.emplace_back(c, QRect(9, 0, 30, 2 * c->hautBordure()));
