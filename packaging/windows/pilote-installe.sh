@@ -54,9 +54,12 @@ saisit() {
     xdotool key ctrl+a
     xdotool type --delay 50 "$2"
 }
-# LIST LETTER: the list's item that starts with LETTER, chosen from the keyboard.
+# LIST LETTER: the list's item that starts with LETTER, chosen from the keyboard, once the list
+# the click opens has had time to open (on a loaded machine, 0.3 s after the click, the letter
+# once chose nothing).
 choisit() {
     clique "$1"
+    sleep 1
     xdotool key Escape
     xdotool type "$2"
 }
