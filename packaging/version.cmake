@@ -1,7 +1,7 @@
-# The program's version and release dates come from one file, packaging/changelog, in Debian's
-# changelog format, newest entry first: the package installs it compressed as changelog.gz, the
-# window and the package take their version from its newest entry, and the AppStream metainfo
-# lists its versions as releases. Included by the top-level CMakeLists.txt before project().
+# The program's version and release dates come from one file, debian/changelog, newest entry
+# first: the package installs it, the window and the package take their version from its newest
+# entry, and the AppStream metainfo lists its versions as releases. Read by dpkg-parsechangelog
+# (dpkg-dev). Included by the top-level CMakeLists.txt before project().
 #
 # Sets:
 #   VANTREL_VERSION_DEBIAN  the newest entry's version, as the package carries it ("1.0", "1.1-2")
@@ -12,26 +12,37 @@
 #                           every time stamp in the releases (SOURCE_DATE_EPOCH, which wins if
 #                           set, as in a distribution's own build)
 
-set(VANTREL_CHANGELOG ${CMAKE_CURRENT_LIST_DIR}/changelog)
+set(VANTREL_CHANGELOG ${CMAKE_CURRENT_LIST_DIR}/../debian/changelog)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${VANTREL_CHANGELOG})
-# Its entries, newest first, "VERSION EPOCH YYYY-MM-DD" a line, from the one reader of the
-# changelog (entrees_changelog, scripts/commun.sh), which the Makefile's release date reads too.
-execute_process(
-    COMMAND bash -c ". '${CMAKE_CURRENT_LIST_DIR}/../scripts/commun.sh' && entrees_changelog '${VANTREL_CHANGELOG}'"
-    OUTPUT_VARIABLE entrees OUTPUT_STRIP_TRAILING_WHITESPACE
-    COMMAND_ERROR_IS_FATAL ANY)
-string(REPLACE "\n" ";" entrees "${entrees}")
-if(NOT entrees)
-    message(FATAL_ERROR "${VANTREL_CHANGELOG}: no entry")
-endif()
+find_program(VANTREL_PARSECHANGELOG dpkg-parsechangelog REQUIRED)
+# FIELD of the changelog's entry INDEX (0 the newest) in VARIABLE, empty if it has none.
+function(vantrel_champ_changelog index champ variable)
+    execute_process(
+        COMMAND ${VANTREL_PARSECHANGELOG} -l ${VANTREL_CHANGELOG} --offset ${index} --count 1
+                -S ${champ}
+        OUTPUT_VARIABLE valeur OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    set(${variable} "${valeur}" PARENT_SCOPE)
+endfunction()
 
+set(epoque_appelant "$ENV{SOURCE_DATE_EPOCH}")
 set(VANTREL_RELEASES_APPSTREAM "")
 set(version_precedente "")
-foreach(entree IN LISTS entrees)
-    separate_arguments(champs UNIX_COMMAND "${entree}")
-    list(GET champs 0 version_debian)
-    list(GET champs 1 epoque)
-    list(GET champs 2 date)
+# Every entry but the binary-only ones that a build for one release adds ("1.0+deb12").
+set(i 0)
+while(TRUE)
+    vantrel_champ_changelog(${i} Version version_debian)
+    if(version_debian STREQUAL "")
+        break()
+    endif()
+    vantrel_champ_changelog(${i} Binary-Only binaire)
+    vantrel_champ_changelog(${i} Timestamp epoque)
+    math(EXPR i "${i} + 1")
+    if(binaire STREQUAL "yes")
+        continue()
+    endif()
+    # The entry's day: string(TIMESTAMP) formats SOURCE_DATE_EPOCH when it is set.
+    set(ENV{SOURCE_DATE_EPOCH} ${epoque})
+    string(TIMESTAMP date "%Y-%m-%d" UTC)
     string(REGEX REPLACE "^[0-9]+:" "" version_amont "${version_debian}")
     string(REGEX REPLACE "-[^-]+$" "" version_amont "${version_amont}")
     if(NOT DEFINED VANTREL_VERSION_DEBIAN)
@@ -52,7 +63,11 @@ foreach(entree IN LISTS entrees)
                "\n    <release version=\"${version_amont}\" date=\"${date}\"/>")
     endif()
     set(version_precedente ${version_amont})
-endforeach()
+endwhile()
+set(ENV{SOURCE_DATE_EPOCH} "${epoque_appelant}")
+if(NOT DEFINED VANTREL_VERSION_DEBIAN)
+    message(FATAL_ERROR "${VANTREL_CHANGELOG}: no entry")
+endif()
 string(STRIP "${VANTREL_RELEASES_APPSTREAM}" VANTREL_RELEASES_APPSTREAM)
 
 if(NOT VANTREL_VERSION_AMONT MATCHES "^[0-9]+(\\.[0-9]+)?(\\.[0-9]+)?(\\.[0-9]+)?$")
@@ -60,8 +75,8 @@ if(NOT VANTREL_VERSION_AMONT MATCHES "^[0-9]+(\\.[0-9]+)?(\\.[0-9]+)?(\\.[0-9]+)
                         "is not of the form 1.2.3 that project() takes")
 endif()
 
-if(DEFINED ENV{SOURCE_DATE_EPOCH})
-    set(VANTREL_EPOQUE "$ENV{SOURCE_DATE_EPOCH}")
+if(NOT epoque_appelant STREQUAL "")
+    set(VANTREL_EPOQUE "${epoque_appelant}")
 else()
     set(VANTREL_EPOQUE ${epoque_changelog})
 endif()

@@ -107,41 +107,6 @@ verrou_apt() {
     verrou "$1" "$verrou_apt_fd" "this machine's apt"
 }
 
-# The entries of a Debian changelog, newest first, one a line: the version, the sign-off time in
-# seconds since 1970 and that day (YYYY-MM-DD). The one reader of packaging/changelog: the build
-# takes from it the version and the release dates (packaging/version.cmake), and every time stamp
-# of a release build is the newest entry's sign-off time (epoque_changelog), so that its files do
-# not depend on when or where they were built.
-entrees_changelog() {
-    local lignes version signature epoque
-    lignes=$(awk -v fichier="$1" '
-        function echec(message) { print fichier ": " message > "/dev/stderr"; faute = 1; exit 1 }
-        # "vantrel (1.0) unstable; urgency=medium" opens an entry,
-        # " -- NAME <ADDRESS>  Sun, 06 Dec 2026 19:10:03 +0000" closes it.
-        /^[a-z0-9][a-z0-9+.-]* \(/ {
-            if (version != "") echec("entry " version " has no sign-off line")
-            version = substr($2, 2, length($2) - 2)
-        }
-        /^ -- .*>  / {
-            if (version == "") echec("a sign-off line outside an entry")
-            sub(/^ -- .*>  /, ""); print version "\t" $0; version = ""
-        }
-        END { if (!faute && version != "") echec("entry " version " has no sign-off line") }' "$1")
-    [ -n "$lignes" ] || return 0
-    while IFS=$'\t' read -r version signature; do
-        epoque=$(LC_ALL=C date -u -d "$signature" +%s)
-        echo "$version $epoque $(date -u -d "@$epoque" +%F)"
-    done <<<"$lignes"
-}
-
-# The release's one date, SOURCE_DATE_EPOCH: the newest entry's sign-off time.
-epoque_changelog() {
-    local entrees
-    entrees=$(entrees_changelog "$1")
-    [ -n "$entrees" ] || { echo "$1: no entry" >&2; return 1; }
-    awk 'NR == 1 { print $2 }' <<<"$entrees"
-}
-
 # Compares two builds of the same release: DIR1 DIR2 NAME... (files or folders, relative to
 # both). Prints what differs, down to the file inside a package, an installer or a folder
 # (diffoscope's text report, its first lines, when it is installed), and fails if anything does.

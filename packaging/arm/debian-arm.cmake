@@ -2,7 +2,6 @@
 # toolchain and the target's Qt and libraries installed beside the build machine's (multiarch,
 # under /usr/lib/TRIPLET). Included by arm64.cmake and armhf.cmake, which set:
 #   VANTREL_TRIPLET           the GNU triplet of the compilers and library directories
-#   VANTREL_ARCH_DEBIAN       Debian's name of the architecture (the package's Architecture)
 #   VANTREL_QEMU              qemu's user-mode emulator for it
 set(CMAKE_SYSTEM_NAME Linux)
 
