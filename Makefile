@@ -2,13 +2,8 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
-# One date for every time stamp a build records (Qt's resource compiler, CPack, the zip and the
-# installer): the newest entry of packaging/changelog, unless the caller sets one.
-SOURCE_DATE_EPOCH ?= $(shell bash -c '. scripts/commun.sh && epoque_changelog packaging/changelog')
-export SOURCE_DATE_EPOCH
-
-.PHONY: run test test-suite test-asan fuzz bench bench-windows paquet paquets windows windows-ici \
-    test-windows libs-tests-windows fichiers-windows clean paquet-arm64 paquet-armhf test-arm64 test-armhf \
+.PHONY: run test test-suite test-asan fuzz bench bench-windows paquet paquets paquet-reproductible depot essai-depot windows windows-ici \
+    test-windows libs-tests-windows fichiers-windows clean test-arm64 test-armhf \
     bench-arm64 bench-armhf
 
 run:
@@ -70,27 +65,50 @@ bench:
 	    --benchmark_report_aggregates_only=true | grep -Ev '_(mean|stddev|cv) '
 	bench/mesure-demarrage.sh $(BUILD)-bench
 
-# The Debian package of this machine's release, $(BUILD)/vantrel_<version>+deb<release>_<arch>.deb
-# (install it with apt install ./…), with the flags Debian builds its own packages with, and
-# SHA256SUMS and its build record beside it (scripts/paquet-debian).
-paquet:
-	scripts/install-deps paquet
-	JOBS=$(JOBS) scripts/paquet-debian $(BUILD) "" $(CMAKE_FLAGS)
-
-# The release's packages: every Debian release in DEBIANS for every architecture in ARCHS, each
-# built in a fresh minimal system of its release, passed by its lintian, then (those of
-# ESSAIS_ARCHS, all unless told) installed by apt and started in a minimal system of its own
-# release and architecture (ARM through qemu), into $(BUILD)/paquets/ with SHA256SUMS and the
-# build records (scripts/paquets-debian). As root.
+# The Debian packages, made by Debian's own tools (scripts/paquets-debian): the source package,
+# then for every Debian release in DEBIANS and every architecture in ARCHS a package built by
+# sbuild in a clean build system of its release (the suite included; ARM cross-built) and passed
+# by that release's lintian, then tried by autopkgtest (debian/tests/) in a minimal system of its
+# own release and architecture (ARM through qemu; those of ESSAIS_ARCHS, all unless told), into
+# $(BUILD)/paquets/ with SHA256SUMS. make paquet: this machine's release and architecture alone.
+# As root.
 DEBIANS ?= 12 13
 ARCHS ?= amd64 arm64 armhf
-# The minimal systems check that their release's -security serves every one of them
-# (scripts/systeme-debian).
-export ARCHS
 ESSAIS_ARCHS ?= $(ARCHS)
 paquets:
-	scripts/install-deps emulation
+	scripts/install-deps paquets
 	scripts/paquets-debian $(BUILD)/paquets "$(DEBIANS)" "$(ARCHS)" "$(ESSAIS_ARCHS)"
+
+paquet:
+	$(MAKE) --no-print-directory paquets DEBIANS="$$(. scripts/plateforme.sh && debian_numero)" \
+	    ARCHS="$$(dpkg --print-architecture)"
+
+# The package built twice by reprotest in a fresh Debian $(DEBIAN_REPRODUCTIBLE), the second time
+# at another path, another date, with another umask, locale, time zone, home, kernel version and
+# number of processors: the same bytes (scripts/reproductible-debian). As root.
+DEBIAN_REPRODUCTIBLE ?= 12
+paquet-reproductible:
+	scripts/install-deps systeme
+	scripts/reproductible-debian $(DEBIAN_REPRODUCTIBLE)
+
+# The apt repository users add (scripts/depot-apt): one suite per release of make paquets, signed
+# by the GnuPG key CLE names (its fingerprint), into $(BUILD)/depot/, ready to be served as it is.
+# The packages are built first if make paquets has not. As root.
+depot:
+	@[ -n "$(CLE)" ] || { echo "make depot CLE=FINGERPRINT: the key that signs the repository" >&2; exit 2; }
+	[ -s $(BUILD)/paquets/SHA256SUMS ] || $(MAKE) --no-print-directory paquets
+	scripts/install-deps depot
+	scripts/depot-apt $(BUILD)/depot $(BUILD)/paquets "$(CLE)"
+
+# The repository tried end to end (scripts/essai-depot): served on 127.0.0.1 and signed by a key
+# made for the run, added as the README says in fresh systems of each release, for PCs and, through
+# qemu, the Raspberry Pi's armhf; it installs vantrel and brings a newer build through apt-get
+# upgrade, and apt refuses a copy whose Release file was altered. As root.
+ESSAIS_DEPOT_ARCHS ?= amd64 armhf
+essai-depot:
+	[ -s $(BUILD)/paquets/SHA256SUMS ] || $(MAKE) --no-print-directory paquets
+	scripts/install-deps depot
+	scripts/essai-depot $(BUILD)/paquets "$(DEBIANS)" "$(ESSAIS_DEPOT_ARCHS)"
 
 # Windows, cross-built with MinGW-w64 (packaging/windows/) in a fresh minimal Debian
 # $(DEBIAN_WINDOWS) (scripts/dans-debian), so that a builder on any Debian release gets the same
@@ -198,13 +216,6 @@ fichiers-windows:
 # The steps above make no file of their name: nothing for make to delete after them.
 .SECONDARY:
 
-# The Raspberry Pi (Raspberry Pi OS, that is Debian on ARM), cross-built here with Debian's cross
-# toolchains and the target's own Qt (packaging/arm/): $(BUILD)-arm64/vantrel_<version>_arm64.deb
-# and $(BUILD)-armhf/vantrel_<version>_armhf.deb, as make paquet with the target's Debian flags.
-paquet-arm64 paquet-armhf: paquet-%:
-	scripts/install-deps paquet-$*
-	JOBS=$(JOBS) scripts/paquet-debian $(BUILD)-$* $* $(CMAKE_FLAGS)
-
 # The whole CTest suite built for ARM and run under qemu's user-mode emulation, the package
 # checks and the start-up checks included. GeographicLib's development files for the target are
 # unpacked once outside the clone (scripts/libs-tests-arm).
@@ -220,5 +231,5 @@ test-arm64 test-armhf: test-%:
 clean:
 	rm -rf $(BUILD) $(BUILD)-test $(BUILD)-test-asan $(BUILD)-fuzz $(BUILD)-bench \
 	    $(BUILD)-windows $(BUILD)-windows-test $(BUILD)-windows-test-debian* \
-	    $(BUILD)-arm64 $(BUILD)-armhf $(BUILD)-test-arm64 $(BUILD)-test-armhf \
+	    $(BUILD)-test-arm64 $(BUILD)-test-armhf \
 	    $(BUILD)-bench-arm64 $(BUILD)-bench-armhf
