@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
-.PHONY: run test test-suite test-asan fuzz bench bench-windows paquet paquets paquet-reproductible depot essai-depot windows windows-ici \
+.PHONY: run test test-suite test-asan fuzz bench bench-windows paquet paquets piuparts paquet-reproductible depot essai-depot windows windows-ici \
     test-windows libs-tests-windows fichiers-windows clean test-arm64 test-armhf \
     bench-arm64 bench-armhf
 
@@ -82,6 +82,15 @@ paquets:
 paquet:
 	$(MAKE) --no-print-directory paquets DEBIANS="$$(. scripts/plateforme.sh && debian_numero)" \
 	    ARCHS="$$(dpkg --print-architecture)"
+
+# What the packages of this machine's architecture must survive, tried by piuparts
+# (scripts/piuparts-debian): install, remove and purge in its release leave nothing behind, and a
+# Debian 12 system with the Debian 12 build, dist-upgraded to Debian 13, ends with the Debian 13
+# build. The packages are built first if make paquets has not. As root.
+piuparts:
+	[ -s $(BUILD)/paquets/SHA256SUMS ] || $(MAKE) --no-print-directory paquets
+	scripts/install-deps piuparts
+	scripts/piuparts-debian $(BUILD)/paquets "$(DEBIANS)"
 
 # The package built twice by reprotest in a fresh Debian $(DEBIAN_REPRODUCTIBLE), the second time
 # at another path, another date, with another umask, locale, time zone, home, kernel version and
