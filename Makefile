@@ -110,14 +110,15 @@ depot:
 	scripts/depot-apt $(BUILD)/depot $(BUILD)/paquets "$(CLE)"
 
 # The repository tried end to end (scripts/essai-depot): served on 127.0.0.1 and signed by a key
-# made for the run, added as the README says in fresh systems of each release, for PCs and, through
-# qemu, the Raspberry Pi's armhf; it installs vantrel and brings a newer build through apt-get
-# upgrade, and apt refuses a copy whose Release file was altered. As root.
-ESSAIS_DEPOT_ARCHS ?= amd64 armhf
+# made for the run, added as the README says in fresh systems of each release for PCs and in
+# Debian 13 for the Raspberry Pi's armhf, through qemu (RELEASE:ARCH in ESSAIS_DEPOT); it installs
+# vantrel and brings a newer build through apt-get upgrade, and apt refuses a copy whose Release
+# file was altered. As root.
+ESSAIS_DEPOT ?= 12:amd64 13:amd64 13:armhf
 essai-depot:
 	[ -s $(BUILD)/paquets/SHA256SUMS ] || $(MAKE) --no-print-directory paquets
 	scripts/install-deps depot
-	scripts/essai-depot $(BUILD)/paquets "$(DEBIANS)" "$(ESSAIS_DEPOT_ARCHS)"
+	scripts/essai-depot $(BUILD)/paquets "$(ESSAIS_DEPOT)"
 
 # Windows, cross-built with MinGW-w64 (packaging/windows/) in a fresh minimal Debian
 # $(DEBIAN_WINDOWS) (scripts/dans-debian), so that a builder on any Debian release gets the same
