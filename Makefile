@@ -69,15 +69,15 @@ bench:
 # then for every Debian release in DEBIANS and every architecture in ARCHS a package built by
 # sbuild in a clean build system of its release (the suite included; ARM cross-built) and passed
 # by that release's lintian, then tried by autopkgtest (debian/tests/) in a minimal system of its
-# own release and architecture (ARM through qemu; those of ESSAIS_ARCHS, all unless told), into
+# own release and architecture (ARM through qemu; those of ESSAIS, RELEASE:ARCH, all unless told), into
 # $(BUILD)/paquets/ with SHA256SUMS. make paquet: this machine's release and architecture alone.
 # As root.
 DEBIANS ?= 12 13
 ARCHS ?= amd64 arm64 armhf
-ESSAIS_ARCHS ?= $(ARCHS)
+ESSAIS ?=
 paquets:
 	scripts/install-deps paquets
-	scripts/paquets-debian $(BUILD)/paquets "$(DEBIANS)" "$(ARCHS)" "$(ESSAIS_ARCHS)"
+	scripts/paquets-debian $(BUILD)/paquets "$(DEBIANS)" "$(ARCHS)" "$(ESSAIS)"
 
 paquet:
 	$(MAKE) --no-print-directory paquets DEBIANS="$$(. scripts/plateforme.sh && debian_numero)" \
