@@ -184,11 +184,8 @@ libs-tests-windows:
 	nice -n 10 scripts/libs-tests-windows $(LIBS_TESTS_WINDOWS)
 
 # The suites under Wine (packaging/windows/suites-wine.sh); the installer tried in a fresh Wine
-# prefix, and the installed program used through its window (essai-installateur.sh); then make
-# windows once more, from a copy at another path, with another umask, time zone, locale and file
-# times: the same bytes as the first (scripts/reproductible -r; REPRODUCTIBLE= leaves it out, as
-# CI does, where make test-windows-debian13 builds them again in another Debian and environment).
-REPRODUCTIBLE ?= 1
+# prefix, and the installed program used through its window (essai-installateur.sh). That
+# another builder gets the same bytes is make test-windows-debian13's.
 XVFB = xvfb-run -a -s '-screen 0 1280x1024x24'
 CONFIGURE_TESTS_WINDOWS = PKG_CONFIG_LIBDIR=$(LIBS_TESTS_WINDOWS)/lib/pkgconfig $(QT_CMAKE_WINDOWS) \
     -S . -B $(BUILD)-windows-test -DVANTREL_WERROR=ON \
@@ -199,8 +196,6 @@ test-windows: windows libs-tests-windows
 	$(XVFB) packaging/windows/suites-wine.sh $(BUILD)-windows-test $(QT_WINDOWS)
 	$(XVFB) packaging/windows/essai-installateur.sh $(BUILD)-windows $(QT_WINDOWS) \
 	    $(BUILD)-windows-test/captures
-	$(if $(REPRODUCTIBLE),scripts/reproductible -r $(BUILD)-windows windows \
-	    $(BUILD)-windows/reproductible QT_WINDOWS=$(QT_WINDOWS) JOBS=2)
 
 # The window suite built for Windows, as make test-windows runs it, once more under the Wine of
 # a fresh Debian of another release (make test-windows-debian13: Wine 10), whose faces differ

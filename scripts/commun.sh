@@ -106,31 +106,3 @@ verrou_apt() {
     exec {verrou_apt_fd}</var/cache/apt
     verrou "$1" "$verrou_apt_fd" "this machine's apt"
 }
-
-# Compares two builds of the same release: DIR1 DIR2 NAME... (files or folders, relative to
-# both). Prints what differs, down to the file inside a package, an installer or a folder
-# (diffoscope's text report, its first lines, when it is installed), and fails if anything does.
-compare_constructions() {
-    local un=$1 deux=$2 nom fichier rapport membres statut=0
-    shift 2
-    for nom in "$@"; do
-        if [ -d "$un/$nom" ]; then
-            diff -rq "$un/$nom" "$deux/$nom" >&2 || statut=1
-            while read -r fichier; do
-                compare_constructions "$un/$nom" "$deux/$nom" "$fichier" || true
-            done < <(diff -rq "$un/$nom" "$deux/$nom" 2>/dev/null |
-                sed -n "s|^Files $un/$nom/\(.*\) and .* differ\$|\1|p")
-        elif ! cmp -s "$un/$nom" "$deux/$nom"; then
-            statut=1
-            echo "not reproducible: $nom differs between $un and $deux" >&2
-            if command -v diffoscope >/dev/null; then
-                rapport=$(diffoscope --no-progress --text - "$un/$nom" "$deux/$nom" 2>&1) || true
-                # The members that differ, in one line, then the start of the report.
-                membres=$(sed -n 's/^[│ ]*├── //p' <<<"$rapport" | grep -vx 'file list' | tr '\n' ' ')
-                [ -z "$membres" ] || echo "  inside $nom: $membres" >&2
-                head -n 40 <<<"$rapport" >&2
-            fi
-        fi
-    done
-    return "$statut"
-}
