@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 .PHONY: run test test-suite test-asan fuzz bench bench-windows paquet paquets piuparts paquet-reproductible depot essai-depot windows windows-ici \
-    test-windows libs-tests-windows fichiers-windows clean test-arm64 test-armhf \
+    test-windows libs-tests-windows fichiers-windows clean \
     bench-arm64 bench-armhf
 
 run:
@@ -67,7 +67,8 @@ bench:
 
 # The Debian packages, made by Debian's own tools (scripts/paquets-debian): the source package,
 # then for every Debian release in DEBIANS and every architecture in ARCHS a package built by
-# sbuild in a clean build system of its release (the suite included; ARM cross-built) and passed
+# sbuild in a clean build system of its release (the suite included; ARM cross-built, its suite
+# under qemu) and passed
 # by that release's lintian, then tried by autopkgtest (debian/tests/) in a minimal system of its
 # own release and architecture (ARM through qemu; those of ESSAIS, RELEASE:ARCH, all unless told), into
 # $(BUILD)/paquets/ with SHA256SUMS. make paquet: this machine's release and architecture alone.
@@ -75,7 +76,7 @@ bench:
 DEBIANS ?= 12 13
 ARCHS ?= amd64 arm64 armhf
 # The minimal systems check that their release's -security serves every one of them
-# (scripts/systeme-debian): the suites for ARM (make test-armhf in a fresh Debian 12) add them.
+# (scripts/systeme-debian).
 export ARCHS
 ESSAIS ?=
 paquets:
@@ -165,15 +166,17 @@ bench-windows: windows
 	cmake --build $(BUILD)-windows -j $(JOBS) --target vantrel_reference vantrel_arbre
 	bench/mesure-demarrage-wine.sh $(BUILD)-bench $(BUILD)-windows
 
-# The Raspberry Pi's start-up estimated: the Release build for ARM run under qemu, against the
-# bare window and the plain widget tree built the same way, timed by this machine's launcher.
+# The Raspberry Pi's start-up estimated: the Release build for ARM, configured with debhelper's
+# cross flags for the target (dh_auto_configure), run under qemu against the bare window and the
+# plain widget tree built the same way, timed by this machine's launcher.
 bench-arm64 bench-armhf: bench-%:
 	scripts/install-deps bench
 	scripts/install-deps $*
 	$(CONFIGURE_BENCH)
 	cmake --build $(BUILD)-bench -j $(JOBS) --target lanceur
-	cmake -S . -B $(BUILD)-bench-$* --toolchain packaging/arm/$*.cmake -DCMAKE_BUILD_TYPE=Release \
-	    -DVANTREL_BENCH=ON -DVANTREL_TESTS=OFF $(CMAKE_FLAGS)
+	dpkg-architecture -a $* -c dh_auto_configure --buildsystem=cmake --builddirectory=$(BUILD)-bench-$* -- \
+	    -DQT_HOST_PATH=/usr -DCMAKE_CROSSCOMPILING_EMULATOR="$$(. scripts/plateforme.sh && emulateur_qemu $*);-L;/" \
+	    -DCMAKE_BUILD_TYPE=Release -DVANTREL_BENCH=ON -DVANTREL_TESTS=OFF $(CMAKE_FLAGS)
 	cmake --build $(BUILD)-bench-$* -j $(JOBS) --target vantrel vantrel_reference vantrel_arbre
 	bench/mesure-demarrage.sh $(BUILD)-bench-$* 15 $(BUILD)-bench
 
@@ -224,20 +227,7 @@ fichiers-windows:
 # The steps above make no file of their name: nothing for make to delete after them.
 .SECONDARY:
 
-# The whole CTest suite built for ARM and run under qemu's user-mode emulation, the package
-# checks and the start-up checks included. GeographicLib's development files for the target are
-# unpacked once outside the clone (scripts/libs-tests-arm).
-LIBS_TESTS_ARM ?= $(HOME)/.cache/vantrel/tests
-test-arm64 test-armhf: test-%:
-	scripts/install-deps $*
-	scripts/libs-tests-arm $* $(LIBS_TESTS_ARM)-$*
-	cmake -S . -B $(BUILD)-test-$* --toolchain packaging/arm/$*.cmake -DVANTREL_WERROR=ON \
-	    -DCMAKE_PREFIX_PATH=$(LIBS_TESTS_ARM)-$*/usr $(CMAKE_FLAGS)
-	cmake --build $(BUILD)-test-$* -j $(JOBS)
-	$(CTEST) --test-dir $(BUILD)-test-$*
-
 clean:
 	rm -rf $(BUILD) $(BUILD)-test $(BUILD)-test-asan $(BUILD)-fuzz $(BUILD)-bench \
 	    $(BUILD)-windows $(BUILD)-windows-test $(BUILD)-windows-test-debian* \
-	    $(BUILD)-test-arm64 $(BUILD)-test-armhf \
 	    $(BUILD)-bench-arm64 $(BUILD)-bench-armhf

@@ -75,25 +75,6 @@ securite_coherente() {
     return "$statut"
 }
 
-# The shared-library package a development package brings (DEV or DEV:ARCH), as apt knows it:
-# its name carries the library's ABI version, which changes from one release to the next.
-paquet_bibliotheque() {
-    local nom
-    nom=$(apt-cache depends --no-recommends --no-suggests --no-conflicts --no-breaks \
-        --no-replaces --no-enhances "$1" 2>/dev/null |
-        awk '$1 == "Depends:" && $2 ~ /^lib/ && $2 !~ /-dev(:|$)/ { sub(/:.*/, "", $2); print $2; exit }')
-    [ -n "$nom" ] || { echo "apt knows no library package for $1" >&2; return 1; }
-    echo "$nom"
-}
-
-# The installed package (name alone) that holds a library (its file name) of an architecture:
-# a release may rename the package of the same library (the 64-bit time transition did).
-paquet_du_fichier() {
-    local triplet
-    triplet=$(dpkg-architecture -a "$2" -q DEB_HOST_MULTIARCH 2>/dev/null)
-    dpkg-query -S "*/$triplet/$1" 2>/dev/null | sed -n '1s/:.*//p'
-}
-
 # qemu's user-mode emulator of an architecture's programs (qemu-aarch64, qemu-arm), by its GNU
 # CPU name.
 emulateur_qemu() { echo "qemu-$(dpkg-architecture -a "$1" -q DEB_HOST_GNU_CPU 2>/dev/null)"; }
@@ -110,13 +91,6 @@ imagemagick() {
     done
     echo "ImageMagick is not installed (Debian package imagemagick)" >&2
     return 1
-}
-
-# The upstream version of the machine's Qt, as its development package gives it.
-qt_version() {
-    local v
-    v=$(version_amont "$(version_paquet qt6-base-dev)")
-    echo "${v%%+*}"
 }
 
 # The version of a package that apt would install, installed or not.
