@@ -84,7 +84,7 @@ paquets:
 	scripts/paquets-debian $(BUILD)/paquets "$(DEBIANS)" "$(ARCHS)" "$(ESSAIS)"
 
 paquet:
-	$(MAKE) --no-print-directory paquets DEBIANS="$$(. scripts/plateforme.sh && debian_numero)" \
+	$(MAKE) --no-print-directory paquets DEBIANS="$$(bash -c '. scripts/plateforme.sh && debian_numero')" \
 	    ARCHS="$$(dpkg --print-architecture)"
 
 # What the packages of this machine's architecture must survive, tried by piuparts
@@ -175,7 +175,7 @@ bench-arm64 bench-armhf: bench-%:
 	$(CONFIGURE_BENCH)
 	cmake --build $(BUILD)-bench -j $(JOBS) --target lanceur
 	dpkg-architecture -a $* -c dh_auto_configure --buildsystem=cmake --builddirectory=$(BUILD)-bench-$* -- \
-	    -DQT_HOST_PATH=/usr -DCMAKE_CROSSCOMPILING_EMULATOR="$$(. scripts/plateforme.sh && emulateur_qemu $*);-L;/" \
+	    -DQT_HOST_PATH=/usr -DCMAKE_CROSSCOMPILING_EMULATOR="$$(bash -c '. scripts/plateforme.sh && emulateur_qemu $*');-L;/" \
 	    -DCMAKE_BUILD_TYPE=Release -DVANTREL_BENCH=ON -DVANTREL_TESTS=OFF $(CMAKE_FLAGS)
 	cmake --build $(BUILD)-bench-$* -j $(JOBS) --target vantrel vantrel_reference vantrel_arbre
 	bench/mesure-demarrage.sh $(BUILD)-bench-$* 15 $(BUILD)-bench
