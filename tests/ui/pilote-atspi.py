@@ -78,9 +78,17 @@ def element(racine, role, nom=None):
     echec(f"no {Atspi.role_get_name(role)} {nom or ''} in {racine.get_name()}")
 
 
-def fenetres(app, role):
+def role_de(acc):
+    """An object's role, or None once it has gone (a window closing while it is listed)."""
+    try:
+        return acc.get_role()
+    except GLib.Error:
+        return None
+
+
+def fenetres(app, quel):
     tous = (app.get_child_at_index(i) for i in range(app.get_child_count()))
-    return [f for f in tous if f is not None and f.get_role() == role]
+    return [f for f in tous if f is not None and role_de(f) == quel]
 
 
 def place(acc, fenetre):
