@@ -142,7 +142,7 @@ QT_CMAKE_WINDOWS = $(QT_WINDOWS)/bin/qt-cmake -G Ninja \
 windows:
 	scripts/install-deps systeme
 	scripts/dans-debian -l $(CURDIR) -l $(QT_WINDOWS) $(DEBIAN_WINDOWS) amd64 \
-	    "'$(CURDIR)/scripts/apt-a-jour' && apt-get install -y -q git make && make -C '$(CURDIR)' \
+	    "apt-get install -y -q git make && make -C '$(CURDIR)' \
 	     --no-print-directory windows-ici BUILD='$(BUILD)' QT_WINDOWS='$(QT_WINDOWS)' NICE_QT='$(NICE_QT)' \
 	     JOBS=$(JOBS) CMAKE_FLAGS='$(CMAKE_FLAGS)'"
 

@@ -75,6 +75,35 @@ securite_coherente() {
     return "$statut"
 }
 
+# sources_du_jour DIR NUMBER ARCH...: the sources of a minimal system of Debian release NUMBER
+# that holds ARCH... (debian_sources), less -security on a day its mirror serves, for one of
+# them, indexes that do not match its Release file: checked twice 30 s apart, then kept for the
+# day in DIR/securite, so that the check is not made again for every system.
+sources_du_jour() {
+    local dossier=$1 nom archs decision
+    nom=$(debian_nom_de "$2")
+    shift 2
+    archs=$(printf '%s\n' "$@" | sort -u | paste -sd ' ')
+    decision=$dossier/securite/$nom-${archs// /-}-$(date -u +%F)
+    if [ ! -s "$decision" ]; then
+        mkdir -p "$dossier/securite"
+        # shellcheck disable=SC2086 # one architecture a word
+        if securite_coherente "$nom" $archs || { sleep 30 && securite_coherente "$nom" $archs; }; then
+            echo avec >"$decision.$$"
+        else
+            echo sans >"$decision.$$"
+        fi
+        mv "$decision.$$" "$decision"
+    fi
+    if [ "$(cat "$decision")" = avec ]; then
+        debian_sources "$nom"
+    else
+        echo "WARNING: Debian $nom: the mirror's -security indexes for $archs do not match its" \
+            "Release file today; its minimal systems go without -security" >&2
+        debian_sources "$nom" | grep -v -- "-security "
+    fi
+}
+
 # qemu's user-mode emulator of an architecture's programs (qemu-aarch64, qemu-arm), by its GNU
 # CPU name.
 emulateur_qemu() { echo "qemu-$(dpkg-architecture -a "$1" -q DEB_HOST_GNU_CPU 2>/dev/null)"; }

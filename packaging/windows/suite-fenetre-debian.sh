@@ -20,14 +20,14 @@ travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
 suite=$travail/suite
 mkdir -p "$suite/platforms" "$suite/styles" "$suite/translations"
-# Its launcher, and what that calls: lance-wine, as under Wine 8, the shared helpers and apt-a-jour.
-cp "$programme" "$ici"/packaging/windows/{lance-suite-wine,lance-wine} "$ici"/scripts/{commun.sh,apt-a-jour} "$suite/"
+# Its launcher, and what that calls: lance-wine, as under Wine 8, and the shared helpers.
+cp "$programme" "$ici"/packaging/windows/{lance-suite-wine,lance-wine} "$ici"/scripts/commun.sh "$suite/"
 cp "$qt"/bin/Qt6{Core,Gui,Widgets,Test}.dll $(dll_mingw) "$suite/"
 cp "$qt/plugins/platforms/qwindows.dll" "$suite/platforms/"
 cp "$qt"/plugins/styles/*.dll "$suite/styles/"
 cp "$qt/translations/qtbase_fr.qm" "$suite/translations/"
 
 "$ici/scripts/dans-debian" -l "$suite" "$numero" "$(dpkg --print-architecture)" \
-    "'$suite/apt-a-jour' && apt-get install -y -q --no-install-recommends wine wine64 fonts-wine \
+    "apt-get install -y -q --no-install-recommends wine wine64 fonts-wine \
         binutils-mingw-w64-x86-64 xvfb xauth openbox locales && localedef -i fr_FR -f UTF-8 fr_FR.UTF-8 &&
      xvfb-run -a -s '-screen 0 1280x1024x24' '$suite/lance-suite-wine' '$suite/tst_frmvantrel.exe'"
