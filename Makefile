@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
-.PHONY: run test test-suite test-asan fuzz bench bench-windows paquet paquets piuparts paquet-reproductible depot essai-depot windows windows-ici \
+.PHONY: run test test-suite test-asan fuzz bench bench-windows paquet paquets paquet-reproductible depot essai-depot windows windows-ici \
     test-windows libs-tests-windows fichiers-windows clean \
     bench-arm64 bench-armhf
 
@@ -70,9 +70,11 @@ bench:
 # sbuild in a clean build system of its release (the suite included; ARM cross-built, its suite
 # under qemu) and passed
 # by that release's lintian, then tried by autopkgtest (debian/tests/) in a minimal system of its
-# own release and architecture (ARM through qemu; those of ESSAIS, RELEASE:ARCH, all unless told), into
-# $(BUILD)/paquets/ with SHA256SUMS. make paquet: this machine's release and architecture alone.
-# As root.
+# own release and architecture (ARM through qemu; those of ESSAIS, RELEASE:ARCH, all unless told),
+# and those for this machine's architecture by piuparts (scripts/piuparts-debian): install,
+# remove and purge leave nothing behind, and a Debian 12 system with the Debian 12 build,
+# dist-upgraded to Debian 13, ends with the Debian 13 build. Into $(BUILD)/paquets/ with
+# SHA256SUMS. make paquet: this machine's release and architecture alone. As root.
 DEBIANS ?= 12 13
 ARCHS ?= amd64 arm64 armhf
 # The minimal systems check that their release's -security serves every one of them
@@ -86,15 +88,6 @@ paquets:
 paquet:
 	$(MAKE) --no-print-directory paquets DEBIANS="$$(bash -c '. scripts/plateforme.sh && debian_numero')" \
 	    ARCHS="$$(dpkg --print-architecture)"
-
-# What the packages of this machine's architecture must survive, tried by piuparts
-# (scripts/piuparts-debian): install, remove and purge in its release leave nothing behind, and a
-# Debian 12 system with the Debian 12 build, dist-upgraded to Debian 13, ends with the Debian 13
-# build. The packages are built first if make paquets has not. As root.
-piuparts:
-	[ -s $(BUILD)/paquets/SHA256SUMS ] || $(MAKE) --no-print-directory paquets
-	scripts/install-deps piuparts
-	scripts/piuparts-debian $(BUILD)/paquets "$(DEBIANS)"
 
 # The package built twice by reprotest in a fresh Debian $(DEBIAN_REPRODUCTIBLE), the second time
 # at another path, another date, with another umask, locale, time zone, home, kernel version and

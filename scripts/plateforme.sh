@@ -126,3 +126,7 @@ imagemagick() {
 version_disponible() {
     apt-cache show --no-all-versions "$1" 2>/dev/null | sed -n 's/^Version: //p' | head -n 1
 }
+
+# The folder of the minimal system of Debian release NUMBER for ARCH that autopkgtest and
+# piuparts unpack (scripts/systeme-debian makes its racine.tar there).
+systeme_essai() { echo "${VANTREL_CACHE:-$HOME/.cache/vantrel}/essai-$1-$2"; }
