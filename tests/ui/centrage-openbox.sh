@@ -2,38 +2,48 @@
 # The window centred on the screen as a person sees it: under openbox on a 1280 × 1024 Xvfb,
 # its frame (the window manager's own extents, _NET_FRAME_EXTENTS) centred within 2 pixels once
 # the window appears, and still 3 s later.
-# Usage: centrage-openbox.sh PROGRAM  (run inside xvfb-run -a -s '-screen 0 1280x1024x24')
+# Usage: centrage-openbox.sh PROGRAM  (run inside xvfb-run -a -s '-screen 0 1280x1024x24 -noreset')
 set -eu
 programme=$1
 
+# How long the window manager and the program may take to show the window and centre it:
+# minutes, not seconds, as CI runs the suite at a low priority beside builds that keep both
+# processors busy, and a program that gets one hundredth of a processor takes a minute to show.
+# A hang still ends here: without a window id, xwininfo would wait for a click that never comes.
+limite=300
+fin=$(($(date +%s) + limite))
+a_temps() { [ "$(date +%s)" -lt "$fin" ]; }
+
 openbox --sm-disable 2>/dev/null &
 wm=$!
+trap 'kill ${vantrel:-} "$wm" 2>/dev/null || true' EXIT
 # The window manager first, as on a desktop: it announces itself on the root window.
-for _ in $(seq 100); do
-    case $(xprop -root -notype -f _NET_SUPPORTING_WM_CHECK 32x ' $0' _NET_SUPPORTING_WM_CHECK) in
-    *' 0x'*) break ;;
-    esac
+until xprop -root -notype -f _NET_SUPPORTING_WM_CHECK 32x ' $0' _NET_SUPPORTING_WM_CHECK 2>/dev/null |
+    grep -q ' 0x'; do
+    kill -0 "$wm" 2>/dev/null || { echo "centrage: openbox ended before it managed the screen"; exit 1; }
+    a_temps || { echo "centrage: openbox did not manage the screen within $limite s"; exit 1; }
     sleep 0.1
 done
 "$programme" &
 vantrel=$!
-trap 'kill "$vantrel" "$wm" 2>/dev/null || true' EXIT
 
-# How long the program may take to show its window and centre it: minutes, not seconds, as
-# CI runs the suite at a low priority beside builds that keep both processors busy, and a
-# program that gets one hundredth of a processor takes a minute to show. A hang still ends
-# here: without a window id, xwininfo would wait for a click that never comes.
-limite=300
-fin=$(($(date +%s) + limite))
-fenetre=$(timeout "$limite" xdotool search --sync --onlyvisible --name '^Vantrel$' | head -n 1)
+reste=$((fin - $(date +%s)))
+[ "$reste" -gt 0 ] || reste=1
+fenetre=$(timeout "$reste" xdotool search --sync --onlyvisible --name '^Vantrel$' |
+    head -n 1)
 if [ -z "$fenetre" ]; then
     echo "centrage: no visible window named Vantrel within $limite s"
-    # What was on the screen instead, and whether the program was still there to show one (with
-    # the processor time it had, and the machine's load: starved or hung).
-    xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | sed 's/^/centrage: visible: /'
+    # Whether the program made its window and the window manager mapped it, and what each of
+    # them was doing: starved (the load, the processor time) or waiting, and on what.
+    for id in $(xdotool search --name '^Vantrel$' 2>/dev/null); do
+        echo "centrage: window $id, $(xwininfo -id "$id" | grep -o 'Map State: .*')"
+    done
+    kill -0 "$wm" 2>/dev/null || echo "centrage: openbox had ended"
     if kill -0 "$vantrel" 2>/dev/null; then
         echo "centrage: $programme still running, processor time $(ps -o time= -p "$vantrel")," \
-            "load $(cut -d ' ' -f 1-3 /proc/loadavg)"
+            "load $(cut -d ' ' -f 1-3 /proc/loadavg); its threads, then what it started:"
+        ps -L -o lwp=,stat=,wchan:32=,comm= -p "$vantrel" | sed 's/^/centrage:   /'
+        ps -o pid=,stat=,wchan:32=,args= --ppid "$vantrel" | sed 's/^/centrage:   /'
     else
         statut=0; wait "$vantrel" || statut=$?; echo "centrage: $programme ended with status $statut"; fi
     exit 1
@@ -64,7 +74,7 @@ centree() {
 
 # Centred as soon as the program has had the time to place it, then left there.
 until centree; do
-    [ "$(date +%s)" -lt "$fin" ] || { echo "centrage: not centred within $limite s of its start"; exit 1; }
+    a_temps || { echo "centrage: not centred within $limite s of its start"; exit 1; }
     sleep 1
 done
 sleep 3
