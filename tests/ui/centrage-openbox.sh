@@ -40,7 +40,8 @@ if [ -z "$fenetre" ]; then
     done
     kill -0 "$wm" 2>/dev/null || echo "centrage: openbox had ended"
     if kill -0 "$vantrel" 2>/dev/null; then
-        echo "centrage: $programme still running, processor time $(ps -o time= -p "$vantrel")," \
+        echo "centrage: $programme still running, processor time $(awk -v hz="$(getconf CLK_TCK)" \
+            '{ printf "%.2f s", ($14 + $15) / hz }' "/proc/$vantrel/stat") (a few hundredths show the window)," \
             "load $(cut -d ' ' -f 1-3 /proc/loadavg); its threads, then what it started:"
         ps -L -o lwp=,stat=,wchan:32=,comm= -p "$vantrel" | sed 's/^/centrage:   /'
         ps -o pid=,stat=,wchan:32=,args= --ppid "$vantrel" | sed 's/^/centrage:   /'
