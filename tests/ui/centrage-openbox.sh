@@ -8,8 +8,8 @@ programme=$1
 
 # How long the window manager and the program may take to show the window and centre it:
 # minutes, not seconds, as CI runs the suite at a low priority beside builds that keep both
-# processors busy, and a program that gets one hundredth of a processor takes a minute to show.
-# A hang still ends here: without a window id, xwininfo would wait for a click that never comes.
+# processors busy. A hang still ends here: without a window id, xwininfo would wait for a click
+# that never comes.
 limite=300
 fin=$(($(date +%s) + limite))
 a_temps() { [ "$(date +%s)" -lt "$fin" ]; }
@@ -18,9 +18,10 @@ openbox --sm-disable 2>/dev/null &
 wm=$!
 trap 'kill ${vantrel:-} "$wm" 2>/dev/null || true' EXIT
 # The window manager first, as on a desktop: it announces itself on the root window.
-until xprop -root -notype -f _NET_SUPPORTING_WM_CHECK 32x ' $0' _NET_SUPPORTING_WM_CHECK 2>/dev/null |
-    grep -q ' 0x'; do
-    kill -0 "$wm" 2>/dev/null || { echo "centrage: openbox ended before it managed the screen"; exit 1; }
+until xprop -root -notype -f _NET_SUPPORTING_WM_CHECK 32x ' $0' _NET_SUPPORTING_WM_CHECK \
+    2>/dev/null | grep -q ' 0x'; do
+    kill -0 "$wm" 2>/dev/null ||
+        { echo "centrage: openbox ended before it managed the screen"; exit 1; }
     a_temps || { echo "centrage: openbox did not manage the screen within $limite s"; exit 1; }
     sleep 0.1
 done
@@ -40,9 +41,11 @@ if [ -z "$fenetre" ]; then
     done
     kill -0 "$wm" 2>/dev/null || echo "centrage: openbox had ended"
     if kill -0 "$vantrel" 2>/dev/null; then
-        echo "centrage: $programme still running, processor time $(awk -v hz="$(getconf CLK_TCK)" \
-            '{ printf "%.2f s", ($14 + $15) / hz }' "/proc/$vantrel/stat") (a few hundredths show the window)," \
-            "load $(cut -d ' ' -f 1-3 /proc/loadavg); its threads, then what it started:"
+        temps=$(awk -v hz="$(getconf CLK_TCK)" '{ printf "%.2f", ($14 + $15) / hz }' \
+            "/proc/$vantrel/stat")
+        echo "centrage: $programme still running, processor time $temps s (a few hundredths" \
+            "show the window), load $(cut -d ' ' -f 1-3 /proc/loadavg); its threads, then what" \
+            "it started:"
         ps -L -o lwp=,stat=,wchan:32=,comm= -p "$vantrel" | sed 's/^/centrage:   /'
         ps -o pid=,stat=,wchan:32=,args= --ppid "$vantrel" | sed 's/^/centrage:   /'
     else
